@@ -9,7 +9,7 @@ action=${1:-run}
 here=$(cd "$(dirname "$0")" && pwd)
 build_dir=${BUILD_DIR:-$here/build}
 packages=(cmake g++ ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev
-          libbenchmark-dev binutils)
+          libbenchmark-dev binutils fonts-ipafont-gothic)
 
 install_missing_packages() {
     local missing=()

@@ -1,0 +1,108 @@
+#include "mobile_app.h"
+
+#include "app/frame_controller.h"
+#include "app/main_frame.h"
+#include "app/splash_window.h"
+#include "app/string_table.h"
+#include "platform/directory_walk.h"
+#include "views/common/data_view.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QScreen>
+
+namespace app {
+
+CMobileApp::CMobileApp(AppEnvironment environment)
+    : m_environment(std::move(environment))
+{
+}
+
+CMobileApp::~CMobileApp()
+{
+    // The views go before the plug-ins they were filled from.
+    m_frame.reset();
+    m_splash.reset();
+}
+
+void CMobileApp::useDialogFont()
+{
+    QFont font(QStringList{"MS PGothic", "IPAPGothic", "Noto Sans CJK JP", "VL PGothic"});
+    font.setPixelSize(12);
+    QApplication::setFont(font);
+}
+
+std::optional<TextId> CMobileApp::checkMachine() const
+{
+    // Every system this build runs on counts as accepted.
+    const int osCode = classifyOperatingSystem({OsVersion::Family::Other, 0, 0, {}});
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return preflightProblem(osCode, 0, 0, 0);
+    const QSize size = screen->size();
+    return preflightProblem(osCode, size.width(), size.height(), screen->depth());
+}
+
+bool CMobileApp::start()
+{
+    if (!m_lock.acquire(InstanceLockName, m_environment.lockDirectory))
+        return false;
+    if (const std::optional<TextId> problem = checkMachine()) {
+        m_environment.messages.show(preflightMessage(*problem));
+        return false;
+    }
+    StartupServices services{m_environment.clock,
+                             m_environment.settings,
+                             m_environment.messages,
+                             m_environment.shell,
+                             m_codec,
+                             m_plugins,
+                             m_limits};
+    return runStartup(m_environment.programDirectory, services, *this);
+}
+
+void CMobileApp::exit()
+{
+    platform::removeFilesWithSuffix(m_environment.programDirectory + "mtemp/", ".eml");
+    m_codec.unbind();
+}
+
+void CMobileApp::showSplash()
+{
+    m_splash = std::make_unique<SplashWindow>(m_environment.programDirectory + "BANNER.BMP");
+    m_splash->showNow();
+}
+
+void CMobileApp::closeSplash()
+{
+    m_splash.reset();
+}
+
+bool CMobileApp::createFrame()
+{
+    m_frame = std::make_unique<CMainFrame>(
+        FrameServices{m_plugins, m_limits, m_environment.messages, m_environment.settings,
+                      m_environment.shell, m_environment.programDirectory});
+    return m_frame != nullptr;
+}
+
+void CMobileApp::reopenPcFiles()
+{
+    // The remembered names are kept even when the file has gone, so the title still shows
+    // them; reading the files arrives with the PC data files.
+    for (int kind = KindBookmark; kind <= KindSchedule; ++kind) {
+        const std::string section = viewKindSection(kind);
+        m_frame->dataView(kind)->setPcFile(m_environment.settings.readString(section, "Path", ""),
+                                           m_environment.settings.readString(section, "Name", ""));
+    }
+}
+
+void CMobileApp::showFrame(const std::optional<FramePlacement> &placement)
+{
+    if (placement)
+        m_frame->applyPlacement(*placement);
+    m_frame->show();
+    m_frame->repaint();
+}
+
+} // namespace app

@@ -1,0 +1,49 @@
+#include "sjis_text.h"
+
+#include <cerrno>
+#include <iconv.h>
+
+namespace platform {
+namespace {
+
+// Converts with iconv, replacing every unconvertible or broken sequence by the replacement
+// and skipping one input byte, so that the rest of the text still comes through.
+std::string convert(std::string_view input, const char *to, const char *from,
+                    std::string_view replacement)
+{
+    iconv_t converter = ::iconv_open(to, from);
+    if (converter == reinterpret_cast<iconv_t>(-1))
+        return std::string(input);
+    std::string output;
+    char buffer[256];
+    char *in = const_cast<char *>(input.data());
+    size_t inLeft = input.size();
+    while (inLeft > 0) {
+        char *out = buffer;
+        size_t outLeft = sizeof buffer;
+        const size_t result = ::iconv(converter, &in, &inLeft, &out, &outLeft);
+        output.append(buffer, static_cast<size_t>(out - buffer));
+        if (result == static_cast<size_t>(-1) && errno != E2BIG) {
+            output.append(replacement);
+            ++in;
+            --inLeft;
+            ::iconv(converter, nullptr, nullptr, nullptr, nullptr);
+        }
+    }
+    ::iconv_close(converter);
+    return output;
+}
+
+} // namespace
+
+std::string sjisToUtf8(std::string_view sjis)
+{
+    return convert(sjis, "UTF-8", "CP932", "\xEF\xBF\xBD");
+}
+
+std::string utf8ToSjis(std::string_view utf8)
+{
+    return convert(utf8, "CP932", "UTF-8", "?");
+}
+
+} // namespace platform

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// Conversions between the program's Shift_JIS text (code page 932) and UTF-8, for the window
+// boundary only. A byte sequence that does not convert becomes U+FFFD ('?' the other way), so
+// a conversion never fails as a whole.
+std::string sjisToUtf8(std::string_view sjis);
+std::string utf8ToSjis(std::string_view utf8);
+
+} // namespace platform

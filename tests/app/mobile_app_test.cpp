@@ -1,0 +1,106 @@
+#include "app/mobile_app.h"
+
+#include "app/main_frame.h"
+#include "app/string_table.h"
+#include "fakes.h"
+#include "program_directory.h"
+#include "views/common/data_view.h"
+#include "views/common/qt_text.h"
+
+#include <QCoreApplication>
+#include <QStatusTipEvent>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+using app::CMobileApp;
+
+class MobileAppTest : public testing::Test
+{
+protected:
+    app::AppEnvironment environment()
+    {
+        return {settings, messages, shell, clock, directory.path(), lockDir.path()};
+    }
+
+    ProgramDirectory directory;
+    testing_support::TempDir lockDir;
+    MemorySettings settings;
+    ScriptedMessages messages;
+    RecordingShell shell;
+    MockClock clock;
+};
+
+TEST_F(MobileAppTest, SecondCopyEndsSilentlyWithoutAWindow)
+{
+    directory.withCodec().withPlugin("alpha");
+    CMobileApp first(environment());
+    ASSERT_TRUE(first.start());
+    ASSERT_NE(first.frame(), nullptr);
+    EXPECT_TRUE(first.frame()->isVisible());
+
+    CMobileApp second(environment());
+    EXPECT_FALSE(second.start());
+    EXPECT_EQ(second.frame(), nullptr);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(shell.opened.size(), 1u) << "only the first copy opened the help index";
+}
+
+TEST_F(MobileAppTest, StartsWithTheRememberedModelAndFilesInTheTitle)
+{
+    directory.withCodec().withPlugin("alpha").withPlugin("beta");
+    settings.writeString("Setting", "Plugin", "beta");
+    settings.writeString("Address", "Path", "/gone/");
+    settings.writeString("Address", "Name", "phone.apc");
+    CMobileApp mobile(environment());
+    ASSERT_TRUE(mobile.start());
+    app::CMainFrame *frame = mobile.frame();
+    EXPECT_EQ(frame->statusText(1), "beta");
+    frame->executeCommand(app::CmdAddressView);
+    EXPECT_EQ(frame->windowTitle(), "phone.apc - Cellvane");
+    EXPECT_EQ(frame->dataView(app::KindAddress)->pcFolder(), "/gone/");
+}
+
+TEST_F(MobileAppTest, MissingCodecLibraryShowsTheMessageAndNoFrame)
+{
+    directory.withPlugin("alpha");
+    CMobileApp mobile(environment());
+    EXPECT_FALSE(mobile.start());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, app::text(app::TextId::PluginsMissing));
+    EXPECT_EQ(clock.slept, std::vector<int64_t>{2000});
+}
+
+TEST_F(MobileAppTest, ExitDeletesTheTemporaryMailFilesOnly)
+{
+    directory.withCodec().withPlugin("alpha");
+    const std::string mtemp = directory.path() + "mtemp/";
+    std::filesystem::create_directories(mtemp);
+    for (const char *name : {"1.eml", "2.eml", "keep.txt"})
+        std::ofstream(mtemp + name) << "x";
+    CMobileApp mobile(environment());
+    ASSERT_TRUE(mobile.start());
+    mobile.exit();
+    EXPECT_FALSE(std::filesystem::exists(mtemp + "1.eml"));
+    EXPECT_FALSE(std::filesystem::exists(mtemp + "2.eml"));
+    EXPECT_TRUE(std::filesystem::exists(mtemp + "keep.txt"));
+    EXPECT_TRUE(std::filesystem::is_directory(mtemp));
+}
+
+TEST_F(MobileAppTest, StatusTipsOfButtonsReachThePromptPart)
+{
+    directory.withCodec().withPlugin("alpha");
+    CMobileApp mobile(environment());
+    ASSERT_TRUE(mobile.start());
+    QWidget *button = mobile.frame()->findChild<QWidget *>("button1015");
+    ASSERT_NE(button, nullptr);
+    QStatusTipEvent tip(button->statusTip());
+    QCoreApplication::sendEvent(button, &tip);
+    EXPECT_EQ(mobile.frame()->statusText(0), views::toQString(app::textOfId(1015)));
+}
+
+} // namespace

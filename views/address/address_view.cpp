@@ -1,0 +1,89 @@
+#include "address_view.h"
+
+#include "common/data_kind.h"
+
+#include <cstdio>
+
+namespace views {
+namespace {
+
+constexpr size_t MemoryNumberOffset = 20;
+constexpr size_t GroupNameOffset = 24;
+constexpr size_t NameOffset = 92;
+constexpr size_t ReadingOffset = 156;
+constexpr size_t PostalCodeOffset = 220;
+constexpr size_t PostalAddressOffset = 236;
+constexpr size_t PhoneOffset = 492;
+constexpr size_t PhoneIconOffset = 492 + 64;
+constexpr size_t MailOffset = 764;
+constexpr size_t MailIconOffset = 764 + 128;
+constexpr size_t NoteOffset = 1296;
+
+std::string number(const char *format, int value)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+} // namespace
+
+CAddressView::CAddressView(QWidget *parent)
+    : DataView(2, KIND_ADDRESS, app::TextId::KindAddress,
+               {platform::MessageIcon::Question, platform::MessageAnswer::No}, parent)
+{
+    setObjectName("AddressView");
+    setColumns({{"\x94\xD4\x8D\x86", 40},     // 番号
+                {"\x96\xBC\x91O", 100},       // 名前
+                {"\xCC\xD8\xB6\xDE\xC5", 80}, // ﾌﾘｶﾞﾅ
+                {"\x93"
+                 "d\x98"
+                 "b\x94\xD4\x8D\x86",
+                 100}, // 電話番号
+                {"\x93"
+                 "d\x98"
+                 "b\xB1\xB2\xBA\xDD",
+                 70}, // 電話ｱｲｺﾝ
+                {"\x93"
+                 "d\x8Eq\xD2\xB0\xD9",
+                 180},                                 // 電子ﾒｰﾙ
+                {"\xD2\xB0\xD9\xB1\xB2\xBA\xDD", 70},  // ﾒｰﾙｱｲｺﾝ
+                {"\xB8\xDE\xD9\xB0\xCC\xDF", 50},      // ｸﾞﾙｰﾌﾟ
+                {"\x97X\x95\xD6\x94\xD4\x8D\x86", 70}, // 郵便番号
+                {"\x8FZ\x8F\x8A", 40},                 // 住所
+                {"\xD2\xD3", 30}});                    // ﾒﾓ
+}
+
+int CAddressView::entryCount() const
+{
+    int ordinary = 0;
+    for (int i = 0; i < store().count(); ++i) {
+        if (!store().isMarkedForRemoval(i)
+            && store().wordAt(i, MemoryNumberOffset) != OwnerMemoryNumber)
+            ++ordinary;
+    }
+    return ordinary;
+}
+
+bool CAddressView::isListed(int index) const
+{
+    return store().wordAt(index, MemoryNumberOffset) != OwnerMemoryNumber;
+}
+
+std::vector<std::string> CAddressView::rowTexts(int index) const
+{
+    const RecordStore &records = store();
+    return {number("%03d", records.wordAt(index, MemoryNumberOffset)),
+            records.textAt(index, NameOffset),
+            records.textAt(index, ReadingOffset),
+            records.textAt(index, PhoneOffset),
+            number("%d", records.wordAt(index, PhoneIconOffset)),
+            records.textAt(index, MailOffset),
+            number("%d", records.wordAt(index, MailIconOffset)),
+            records.textAt(index, GroupNameOffset),
+            records.textAt(index, PostalCodeOffset),
+            records.textAt(index, PostalAddressOffset),
+            records.textAt(index, NoteOffset)};
+}
+
+} // namespace views

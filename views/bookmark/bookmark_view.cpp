@@ -1,0 +1,30 @@
+#include "bookmark_view.h"
+
+#include "common/data_kind.h"
+
+namespace views {
+namespace {
+
+constexpr size_t TitleOffset = 20;
+constexpr size_t UrlOffset = 280;
+constexpr size_t FolderOffset = 796;
+
+} // namespace
+
+CBookMarkView::CBookMarkView(QWidget *parent)
+    : DataView(1, KIND_BOOKMARK, app::TextId::KindBookmark,
+               {platform::MessageIcon::Question, platform::MessageAnswer::No}, parent)
+{
+    setObjectName("BookMarkView");
+    setColumns({{"\xC0\xB2\xC4\xD9", 160}, // ﾀｲﾄﾙ
+                {"URL", 350},
+                {"\xCC\xAB\xD9\xC0\xDE", 80}}); // ﾌｫﾙﾀﾞ
+}
+
+std::vector<std::string> CBookMarkView::rowTexts(int index) const
+{
+    return {store().textAt(index, TitleOffset), store().textAt(index, UrlOffset),
+            store().textAt(index, FolderOffset)};
+}
+
+} // namespace views

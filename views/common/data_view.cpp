@@ -1,0 +1,177 @@
+#include "data_view.h"
+
+#include "views/common/qt_text.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QTreeWidget>
+
+namespace views {
+
+DataView::DataView(int viewKind, uint32_t dataKind, app::TextId kindName,
+                   NewDataQuestionStyle style, QWidget *parent)
+    : QWidget(parent)
+    , m_viewKind(viewKind)
+    , m_kindName(kindName)
+    , m_style(style)
+    , m_store(dataKind)
+    , m_list(new QTreeWidget(this))
+{
+    m_list->setRootIsDecorated(false);
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setAllColumnsShowFocus(true);
+    m_list->setUniformRowHeights(true);
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_list->header()->setStretchLastSection(false);
+    m_list->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(m_list, 1);
+
+    connect(m_list, &QTreeWidget::itemSelectionChanged, this, &DataView::reportSelection);
+    connect(m_list, &QWidget::customContextMenuRequested, this, [this](const QPoint &position) {
+        emit contextMenuRequested(m_list->viewport()->mapToGlobal(position));
+    });
+}
+
+void DataView::setServices(platform::MessageBoxes *messages, PcFileSave save)
+{
+    m_messages = messages;
+    m_save = std::move(save);
+}
+
+const char *DataView::kindName() const
+{
+    return app::text(m_kindName);
+}
+
+void DataView::setColumns(const std::vector<ListColumn> &columns)
+{
+    QStringList headings;
+    for (const ListColumn &column : columns)
+        headings << toQString(column.heading);
+    m_list->setHeaderLabels(headings);
+    for (size_t i = 0; i < columns.size(); ++i)
+        m_list->setColumnWidth(static_cast<int>(i), columns[i].width);
+}
+
+void DataView::setSidePanel(QWidget *side, int width)
+{
+    side->setParent(this);
+    side->setFixedWidth(width);
+    static_cast<QHBoxLayout *>(layout())->insertWidget(0, side);
+}
+
+bool DataView::isListed(int) const
+{
+    return true;
+}
+
+int DataView::entryCount() const
+{
+    int live = 0;
+    for (int i = 0; i < m_store.count(); ++i)
+        live += m_store.isMarkedForRemoval(i) ? 0 : 1;
+    return live;
+}
+
+int DataView::listRowCount() const
+{
+    return m_list->topLevelItemCount();
+}
+
+std::vector<int> DataView::selectedRows() const
+{
+    std::vector<int> rows;
+    for (int row = 0; row < m_list->topLevelItemCount(); ++row) {
+        if (m_list->topLevelItem(row)->isSelected())
+            rows.push_back(row);
+    }
+    return rows;
+}
+
+void DataView::clearSelection()
+{
+    m_list->clearSelection();
+}
+
+void DataView::selectRow(int row)
+{
+    if (QTreeWidgetItem *item = m_list->topLevelItem(row))
+        item->setSelected(true);
+}
+
+void DataView::selectAllRows()
+{
+    m_list->selectAll();
+}
+
+bool DataView::newData()
+{
+    if (m_modified && m_messages) {
+        const std::string question = app::formatText(app::TextId::NewDataQuestion, kindName());
+        const platform::MessageAnswer answer
+            = m_messages->show({question, app::text(app::TextId::AppTitle), m_style.icon,
+                                platform::MessageButtons::YesNoCancel, m_style.defaultAnswer});
+        if (answer == platform::MessageAnswer::Cancel)
+            return false;
+        if (answer == platform::MessageAnswer::Yes && (!m_save || m_save(m_viewKind) == 2))
+            return false;
+    }
+    m_store.clear();
+    m_pcFolder.clear();
+    m_pcName.clear();
+    dataCleared();
+    m_modified = false;
+    refresh();
+    return true;
+}
+
+void DataView::deleteEntryAtRow(int row)
+{
+    QTreeWidgetItem *item = m_list->topLevelItem(row);
+    if (!item)
+        return;
+    m_store.markForRemoval(item->data(0, Qt::UserRole).toInt());
+}
+
+void DataView::compact()
+{
+    if (m_store.compact() > 0)
+        m_modified = m_store.count() > 0;
+}
+
+void DataView::refresh()
+{
+    const QSignalBlocker blocker(m_list);
+    m_list->clear();
+    QList<QTreeWidgetItem *> items;
+    for (int index = 0; index < m_store.count(); ++index) {
+        if (m_store.isMarkedForRemoval(index) || !isListed(index))
+            continue;
+        QStringList texts;
+        for (const std::string &text : rowTexts(index))
+            texts << toQString(text);
+        auto *item = new QTreeWidgetItem(texts);
+        item->setData(0, Qt::UserRole, index);
+        items << item;
+    }
+    m_list->addTopLevelItems(items);
+    reportSelection();
+}
+
+void DataView::setPcFile(const std::string &folder, const std::string &name)
+{
+    m_pcFolder = folder;
+    m_pcName = name;
+}
+
+void DataView::reportSelection()
+{
+    emit selectionChanged(static_cast<int>(m_list->selectedItems().size()), listRowCount());
+}
+
+} // namespace views

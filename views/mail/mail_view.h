@@ -1,0 +1,19 @@
+#pragma once
+
+#include "views/common/data_view.h"
+
+namespace views {
+
+// The mail view: the received messages with state, sender, date and subject.
+class CMailView : public DataView
+{
+    Q_OBJECT
+
+public:
+    explicit CMailView(QWidget *parent = nullptr);
+
+protected:
+    std::vector<std::string> rowTexts(int index) const override;
+};
+
+} // namespace views
