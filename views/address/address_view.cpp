@@ -1,23 +1,12 @@
 #include "address_view.h"
 
 #include "common/data_kind.h"
+#include "common/records.h"
 
 #include <cstdio>
 
 namespace views {
 namespace {
-
-constexpr size_t MemoryNumberOffset = 20;
-constexpr size_t GroupNameOffset = 24;
-constexpr size_t NameOffset = 92;
-constexpr size_t ReadingOffset = 156;
-constexpr size_t PostalCodeOffset = 220;
-constexpr size_t PostalAddressOffset = 236;
-constexpr size_t PhoneOffset = 492;
-constexpr size_t PhoneIconOffset = 492 + 64;
-constexpr size_t MailOffset = 764;
-constexpr size_t MailIconOffset = 764 + 128;
-constexpr size_t NoteOffset = 1296;
 
 std::string number(const char *format, int value)
 {
@@ -59,7 +48,7 @@ int CAddressView::entryCount() const
     int ordinary = 0;
     for (int i = 0; i < store().count(); ++i) {
         if (!store().isMarkedForRemoval(i)
-            && store().wordAt(i, MemoryNumberOffset) != OwnerMemoryNumber)
+            && store().wordAt(i, offsetof(AddressRecord, memoryNumber)) != OWNER_MEMORY_NUMBER)
             ++ordinary;
     }
     return ordinary;
@@ -67,23 +56,23 @@ int CAddressView::entryCount() const
 
 bool CAddressView::isListed(int index) const
 {
-    return store().wordAt(index, MemoryNumberOffset) != OwnerMemoryNumber;
+    return store().wordAt(index, offsetof(AddressRecord, memoryNumber)) != OWNER_MEMORY_NUMBER;
 }
 
 std::vector<std::string> CAddressView::rowTexts(int index) const
 {
     const RecordStore &records = store();
-    return {number("%03d", records.wordAt(index, MemoryNumberOffset)),
-            records.textAt(index, NameOffset),
-            records.textAt(index, ReadingOffset),
-            records.textAt(index, PhoneOffset),
-            number("%d", records.wordAt(index, PhoneIconOffset)),
-            records.textAt(index, MailOffset),
-            number("%d", records.wordAt(index, MailIconOffset)),
-            records.textAt(index, GroupNameOffset),
-            records.textAt(index, PostalCodeOffset),
-            records.textAt(index, PostalAddressOffset),
-            records.textAt(index, NoteOffset)};
+    return {number("%03d", records.wordAt(index, offsetof(AddressRecord, memoryNumber))),
+            records.textAt(index, offsetof(AddressRecord, name)),
+            records.textAt(index, offsetof(AddressRecord, reading)),
+            records.textAt(index, offsetof(AddressRecord, phones[0].number)),
+            number("%d", records.wordAt(index, offsetof(AddressRecord, phones[0].icon))),
+            records.textAt(index, offsetof(AddressRecord, mails[0].address)),
+            number("%d", records.wordAt(index, offsetof(AddressRecord, mails[0].icon))),
+            records.textAt(index, offsetof(AddressRecord, groupName)),
+            records.textAt(index, offsetof(AddressRecord, postalCode)),
+            records.textAt(index, offsetof(AddressRecord, postalAddress)),
+            records.textAt(index, offsetof(AddressRecord, note))};
 }
 
 } // namespace views

@@ -11,8 +11,6 @@ class CAddressView : public DataView
     Q_OBJECT
 
 public:
-    static constexpr int32_t OwnerMemoryNumber = 99999;
-
     explicit CAddressView(QWidget *parent = nullptr);
 
     // The entries without the owner's own entry.

@@ -1,16 +1,9 @@
 #include "bookmark_view.h"
 
 #include "common/data_kind.h"
+#include "common/records.h"
 
 namespace views {
-namespace {
-
-constexpr size_t TitleOffset = 20;
-constexpr size_t UrlOffset = 280;
-constexpr size_t FolderOffset = 796;
-
-} // namespace
-
 CBookMarkView::CBookMarkView(QWidget *parent)
     : DataView(1, KIND_BOOKMARK, app::TextId::KindBookmark,
                {platform::MessageIcon::Question, platform::MessageAnswer::No}, parent)
@@ -23,8 +16,9 @@ CBookMarkView::CBookMarkView(QWidget *parent)
 
 std::vector<std::string> CBookMarkView::rowTexts(int index) const
 {
-    return {store().textAt(index, TitleOffset), store().textAt(index, UrlOffset),
-            store().textAt(index, FolderOffset)};
+    return {store().textAt(index, offsetof(BookmarkRecord, title)),
+            store().textAt(index, offsetof(BookmarkRecord, url)),
+            store().textAt(index, offsetof(BookmarkRecord, folder))};
 }
 
 } // namespace views

@@ -5,6 +5,9 @@
 namespace views {
 namespace {
 
+constexpr size_t SizeOffset = offsetof(RecordHeader, size);
+constexpr size_t KindOffset = offsetof(RecordHeader, kind);
+
 uint32_t readWord(const unsigned char *bytes)
 {
     uint32_t value;
@@ -24,8 +27,8 @@ bool RecordStore::append(const void *record, size_t size)
     if (!record || size < HeaderSize)
         return false;
     const auto *bytes = static_cast<const unsigned char *>(record);
-    const uint32_t declared = readWord(bytes + 4);
-    if (readWord(bytes + 8) != m_kind || declared < HeaderSize || declared > size)
+    const uint32_t declared = readWord(bytes + SizeOffset);
+    if (readWord(bytes + KindOffset) != m_kind || declared < HeaderSize || declared > size)
         return false;
     m_offsets.push_back(m_bytes.size());
     m_bytes.insert(m_bytes.end(), bytes, bytes + declared);
@@ -42,7 +45,7 @@ const unsigned char *RecordStore::record(int index) const
 size_t RecordStore::recordSize(int index) const
 {
     const unsigned char *bytes = record(index);
-    return bytes ? readWord(bytes + 4) : 0;
+    return bytes ? readWord(bytes + SizeOffset) : 0;
 }
 
 int32_t RecordStore::wordAt(int index, size_t offset, int32_t fallback) const
@@ -67,14 +70,15 @@ const char *RecordStore::textAt(int index, size_t offset) const
 bool RecordStore::isMarkedForRemoval(int index) const
 {
     const unsigned char *bytes = record(index);
-    return bytes && readWord(bytes + 8) == 0;
+    return bytes && readWord(bytes + KindOffset) == 0;
 }
 
 void RecordStore::markForRemoval(int index)
 {
     if (index < 0 || index >= count())
         return;
-    std::memset(m_bytes.data() + m_offsets[static_cast<size_t>(index)] + 8, 0, 4);
+    std::memset(m_bytes.data() + m_offsets[static_cast<size_t>(index)] + KindOffset, 0,
+                sizeof(uint32_t));
 }
 
 int RecordStore::compact()

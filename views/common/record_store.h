@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/records.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -14,7 +16,7 @@ namespace views {
 class RecordStore
 {
 public:
-    static constexpr size_t HeaderSize = 20;
+    static constexpr size_t HeaderSize = sizeof(RecordHeader);
 
     explicit RecordStore(uint32_t kind);
 

@@ -1,19 +1,11 @@
 #include "mail_view.h"
 
 #include "common/data_kind.h"
+#include "common/records.h"
 
 #include <cstdio>
 
 namespace views {
-namespace {
-
-constexpr size_t StateOffset = 24;
-constexpr size_t FromOffset = 28;
-constexpr size_t SubjectOffset = 412;
-constexpr size_t DateOffset = 668;
-
-} // namespace
-
 CMailView::CMailView(QWidget *parent)
     : DataView(3, KIND_MAIL, app::TextId::KindMail,
                {platform::MessageIcon::Warning, platform::MessageAnswer::Cancel}, parent)
@@ -28,9 +20,10 @@ CMailView::CMailView(QWidget *parent)
 std::vector<std::string> CMailView::rowTexts(int index) const
 {
     char state[16];
-    std::snprintf(state, sizeof state, "%d", store().wordAt(index, StateOffset));
-    return {state, store().textAt(index, FromOffset), store().textAt(index, DateOffset),
-            store().textAt(index, SubjectOffset)};
+    std::snprintf(state, sizeof state, "%d", store().wordAt(index, offsetof(MailRecord, state)));
+    return {state, store().textAt(index, offsetof(MailRecord, from)),
+            store().textAt(index, offsetof(MailRecord, date)),
+            store().textAt(index, offsetof(MailRecord, subject))};
 }
 
 } // namespace views

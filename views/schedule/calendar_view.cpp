@@ -1,22 +1,11 @@
 #include "calendar_view.h"
 
 #include "common/data_kind.h"
+#include "common/records.h"
 
 #include <string>
 
 namespace views {
-namespace {
-
-constexpr size_t StartOffset = 20;
-constexpr size_t EndOffset = 44;
-constexpr size_t AlarmOffset = 68;
-constexpr size_t SummaryOffset = 116;
-constexpr size_t RepeatRuleOffset = 636;
-constexpr size_t WeekdaysOffset = 644;
-constexpr size_t IconOffset = 648;
-
-} // namespace
-
 CCalendarView::CCalendarView(QWidget *parent)
     : DataView(4, KIND_SCHEDULE, app::TextId::KindSchedule,
                {platform::MessageIcon::Warning, platform::MessageAnswer::Cancel}, parent)
@@ -36,13 +25,13 @@ CCalendarView::CCalendarView(QWidget *parent)
 std::vector<std::string> CCalendarView::rowTexts(int index) const
 {
     const RecordStore &records = store();
-    return {records.textAt(index, StartOffset),
-            records.textAt(index, EndOffset),
-            std::to_string(records.wordAt(index, RepeatRuleOffset)),
-            std::to_string(records.wordAt(index, WeekdaysOffset)),
-            records.textAt(index, SummaryOffset),
-            records.textAt(index, AlarmOffset),
-            std::to_string(records.wordAt(index, IconOffset))};
+    return {records.textAt(index, offsetof(ScheduleRecord, start)),
+            records.textAt(index, offsetof(ScheduleRecord, end)),
+            std::to_string(records.wordAt(index, offsetof(ScheduleRecord, repeatRule))),
+            std::to_string(records.wordAt(index, offsetof(ScheduleRecord, weekdays))),
+            records.textAt(index, offsetof(ScheduleRecord, summary)),
+            records.textAt(index, offsetof(ScheduleRecord, alarm)),
+            std::to_string(records.wordAt(index, offsetof(ScheduleRecord, icon)))};
 }
 
 } // namespace views
