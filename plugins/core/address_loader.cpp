@@ -3,8 +3,7 @@
 #include "common/data_block.h"
 #include "common/data_kind.h"
 #include "plugins/core/card_values.h"
-#include "plugins/core/last_error.h"
-#include "plugins/core/plugin_interface.h"
+#include "plugins/core/two_pass_load.h"
 
 #include <algorithm>
 #include <cctype>
@@ -340,35 +339,17 @@ void CardParser::readLamp(std::string_view value)
 
 void *loadAddressBook(LineReader &reader, const ModelDefinition &model)
 {
-    if (!reader.savePosition()) {
-        setLastError(PLUGIN_FILE_POSITION);
-        return nullptr;
-    }
-    const size_t count = countCards(reader);
-    if (count == 0 || count < static_cast<size_t>(model.address.minimumCards)) {
-        setLastError(PLUGIN_NO_ENTRY);
-        return nullptr;
-    }
-    setLastError(PLUGIN_LOAD_IN_PROGRESS);
-    auto *block = static_cast<AddressRecord *>(AllocateDataBlock(count, sizeof(AddressRecord)));
-    if (!block) {
-        setLastError(PLUGIN_NO_MEMORY);
-        return nullptr;
-    }
-    if (!reader.restorePosition()) {
-        std::free(block);
-        setLastError(PLUGIN_FILE_POSITION);
-        return nullptr;
-    }
-    CardParser parser(model, block, count);
-    parser.parse(reader);
-    if (parser.taken() == 0) {
-        std::free(block);
-        setLastError(PLUGIN_NO_ENTRY);
-        return nullptr;
-    }
-    setLastError(PLUGIN_OK);
-    return block;
+    return loadFixedRecords<AddressRecord>(
+        reader,
+        [&](LineReader &r) {
+            const size_t count = countCards(r);
+            return count < static_cast<size_t>(model.address.minimumCards) ? 0 : count;
+        },
+        [&](LineReader &r, AddressRecord *records, size_t count) {
+            CardParser parser(model, records, count);
+            parser.parse(r);
+            return parser.taken();
+        });
 }
 
 } // namespace plugin

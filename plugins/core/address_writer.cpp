@@ -2,7 +2,7 @@
 
 #include "common/data_block.h"
 #include "common/data_kind.h"
-#include "plugins/core/codec.h"
+#include "plugins/core/card_writing.h"
 #include "plugins/core/last_error.h"
 #include "plugins/core/plugin_interface.h"
 
@@ -13,19 +13,6 @@
 
 namespace plugin {
 namespace {
-
-// printf-style formatting into a string; the formats come from the model tables.
-template<typename... Args>
-std::string formatted(const char *format, Args... args)
-{
-    const int length = std::snprintf(nullptr, 0, format, args...);
-    if (length <= 0)
-        return {};
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    std::snprintf(text.data(), text.size(), format, args...);
-    text.resize(static_cast<size_t>(length));
-    return text;
-}
 
 // A record copied out of the caller's block with every text field terminated, so that nothing
 // past a field is read whatever the block holds.
@@ -209,12 +196,8 @@ void CardWriter::noteQuotedPrintable(const CardLineStep &step, const char *note)
         line(step.emptyFormat);
         return;
     }
-    const std::string source = std::string(step.format) + note;
-    const int prefix = static_cast<int>(std::strlen(step.format));
-    const int size = codec::quotedPrintableEncode(source.c_str(), nullptr, 72, prefix);
-    std::vector<char> encoded(static_cast<size_t>(std::max(size, 0)) + 10, '\0');
-    codec::quotedPrintableEncode(source.c_str(), encoded.data(), 72, prefix);
-    line(encoded.data());
+    line(quotedPrintable(std::string(step.format) + note,
+                         static_cast<int>(std::strlen(step.format))));
 }
 
 } // namespace

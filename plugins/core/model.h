@@ -2,6 +2,8 @@
 
 #include "common/inform_blocks.h"
 #include "plugins/core/address_format.h"
+#include "plugins/core/bookmark_format.h"
+#include "plugins/core/schedule_format.h"
 
 #include <cstdint>
 #include <span>
@@ -24,6 +26,12 @@ struct CardLocation
     int32_t highestNumber;
 };
 
+// How a model's mail loader differs: whether an "X-IRMC-BOX:OUTBOX" message loads as unread.
+struct MailFormat
+{
+    bool outboxMarksUnread = true;
+};
+
 // Everything that tells one model plug-in from another. Each model directory defines exactly
 // one, returned by thisModel(); the shared code reads nothing else.
 struct ModelDefinition
@@ -41,6 +49,9 @@ struct ModelDefinition
     // True: a failed save reports the failing step's code; false: every failure reports -999.
     bool reportsStepErrors;
     const AddressFormat &address;
+    const ScheduleFormat &schedule;
+    const BookmarkFormat &bookmark;
+    MailFormat mail;
 };
 
 const ModelDefinition &thisModel();

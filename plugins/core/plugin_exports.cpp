@@ -6,11 +6,16 @@
 #include "common/data_kind.h"
 #include "plugins/core/address_loader.h"
 #include "plugins/core/address_writer.h"
+#include "plugins/core/bookmark_loader.h"
+#include "plugins/core/bookmark_writer.h"
 #include "plugins/core/card_location.h"
 #include "plugins/core/codec.h"
 #include "plugins/core/last_error.h"
 #include "plugins/core/line_reader.h"
+#include "plugins/core/mail_loader.h"
 #include "plugins/core/model.h"
+#include "plugins/core/schedule_loader.h"
+#include "plugins/core/schedule_writer.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -103,13 +108,34 @@ void *informTable(int32_t type, int32_t index)
 using Loader = void *(*)(LineReader &, const ModelDefinition &);
 Loader loaderFor(int32_t kind)
 {
-    return kind == KIND_ADDRESS ? &loadAddressBook : nullptr;
+    switch (kind) {
+    case KIND_BOOKMARK:
+        return &loadBookmarks;
+    case KIND_ADDRESS:
+        return &loadAddressBook;
+    case KIND_MAIL:
+        return &loadMail;
+    case KIND_SCHEDULE:
+        return &loadSchedule;
+    default:
+        return nullptr;
+    }
 }
 
 using Writer = bool (*)(const void *, const ModelDefinition &, std::string &);
 Writer writerFor(int32_t kind)
 {
-    return kind == KIND_ADDRESS ? &writeAddressBook : nullptr;
+    // Mail is read from the card only.
+    switch (kind) {
+    case KIND_BOOKMARK:
+        return &writeBookmarks;
+    case KIND_ADDRESS:
+        return &writeAddressBook;
+    case KIND_SCHEDULE:
+        return &writeSchedule;
+    default:
+        return nullptr;
+    }
 }
 
 void *loadData(int32_t kind, const char *path)

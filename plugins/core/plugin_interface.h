@@ -61,9 +61,11 @@ CELLVANE_PLUGIN_API uint32_t GetPluginCode(void);
 CELLVANE_PLUGIN_API void *GetInformTable(int32_t type, int32_t index);
 
 /*
- * Reads the card file path (kind 1001: a vCard address book) into a DataBlock: the records in
- * file order, chained, possibly followed by unused zero slots. Null on failure with -1 (bad
- * argument or kind), -199, -999, -1000, -1001 or -9999; 0 on success.
+ * Reads the card file path of kind (1000 vBookmark, 1001 vCard address book, 1002 vMessage
+ * mail, 1003 vCalendar schedule) into a DataBlock: the records in file order, chained. Fixed-size
+ * records may be followed by unused zero slots; mail records (800 bytes plus body) follow each
+ * other without gaps, at any byte offset. Null on failure with -1 (bad argument or kind), -199,
+ * -999, -1000, -1001 or -9999; 0 on success.
  */
 CELLVANE_PLUGIN_API void *LoadData(int32_t kind, const char *path);
 
@@ -72,7 +74,8 @@ CELLVANE_PLUGIN_API void *LoadData(int32_t kind, const char *path);
  * file path, replacing it (CR LF line ends). Returns the last error: 0 on success; -1 for a null
  * chain or path; SH505i -199, -100, -999, -1000 or -1001; the other models -999 for any failure
  * after the file was opened, -1000 when it cannot be created. A failed save leaves no card file;
- * a kind without a writer fails with -999 before the file is touched.
+ * a kind without a writer (mail 1002 among them: mail is read-only) fails with -999 before the
+ * file is touched.
  */
 CELLVANE_PLUGIN_API int32_t SaveData(int32_t kind, const char *path, const void *firstRecord);
 

@@ -303,7 +303,7 @@ TEST(LoadDataTest, RefusesAKindWithoutLoader)
 {
     CardFolder p("p505i");
     writeFile(p.cardPath(), cardText({"BEGIN:VCARD", "VERSION:2.1", "END:VCARD"}));
-    for (int32_t kind : {int32_t{KIND_SCHEDULE}, int32_t{999}}) {
+    for (int32_t kind : {int32_t{999}, int32_t{1004}}) {
         EXPECT_EQ(p.plugin().loadData(kind, p.cardPath().c_str()), nullptr);
         EXPECT_EQ(p.plugin().getPluginLastError(), PLUGIN_BAD_ARGUMENT);
     }

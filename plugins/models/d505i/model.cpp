@@ -69,6 +69,38 @@ const AddressFormat kAddressFormat = {
     .lines = kCardLines,
 };
 
+// Schedule: the phone keeps the start time only; end and alarm are written as the start.
+const EventLineStep kEventLines[] = {
+    {EventLine::Start, "DTSTART:%s"},
+    {EventLine::Start, "DTEND:%s"},
+    {EventLine::QuotedPrinted,
+     "DESCRIPTION;CHARSET=Shift_JIS;ENCODING=QUOTED-PRINTABLE:", "DESCRIPTION:"},
+    {EventLine::Text, "CLASS:PUBLIC"},
+    {EventLine::Text, "CATEGORIES:"},
+    {EventLine::AlarmAtStart, "AALARM:%s;;;", "AALARM:"},
+    {EventLine::Repeat, nullptr},
+};
+
+const ScheduleFormat kScheduleFormat = {
+    .readsTodos = true,
+    .repeatCount = true,
+    .skipsEmptyStart = true,
+    .lines = kEventLines,
+};
+
+// Bookmarks: one per .URL file; the folder number is read, not written.
+const BookmarkLineStep kBookmarkLines[] = {
+    {BookmarkLine::Url, "URL:%s"},
+    {BookmarkLine::Title, "TITLE;CHARSET=SHIFT_JIS:%s", "TITLE:"},
+    {BookmarkLine::Env},
+};
+
+const BookmarkFormat kBookmarkFormat = {
+    .folderNumberProperty = "X-SEMC-FLDNO:",
+    .negativeFolderAsZero = true,
+    .lines = kBookmarkLines,
+};
+
 const ModelDefinition kModel = {
     .modelName = "DoCoMo D505i",
     .pluginCode = 0x444D0101,
@@ -82,6 +114,9 @@ const ModelDefinition kModel = {
     .managementDescriptor = nullptr,
     .reportsStepErrors = false,
     .address = kAddressFormat,
+    .schedule = kScheduleFormat,
+    .bookmark = kBookmarkFormat,
+    .mail = {},
 };
 
 } // namespace

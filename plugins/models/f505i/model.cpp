@@ -162,6 +162,64 @@ const AddressFormat kAddressFormat = {
     .lines = kCardLines,
 };
 
+// Schedule: the icon travels as the phone's icon code (X-FUJITSU-ICON) and a coarse CATEGORIES
+// word; alarm tone and volume are written with the alarm only; no yearly repeat, no count.
+const char *const kCategoryWords[] = {
+    "PERSONAL", "PERSONAL", "PERSONAL", "PERSONAL", "HOLIDAY",  "PERSONAL", "PERSONAL", "HOLIDAY",
+    "HOLIDAY",  "HOLIDAY",  "BUSINESS", "HOLIDAY",  "TRAVEL",   "TRAVEL",   "TRAVEL",   "HOLIDAY",
+    "HOLIDAY",  "HOLIDAY",  "PERSONAL", "PERSONAL", "PERSONAL", "PERSONAL", "MEETING",  "PERSONAL",
+};
+
+const int32_t kIconCodes[]
+    = {0, 1, 2, 3, 39, 29, 7, 18, 27, 17, 26, 40, 23, 21, 22, 9, 11, 16, 41, 42, 4, 43, 8, 5};
+
+const EventLineStep kEventLines[] = {
+    {EventLine::Start, "DTSTART:%s"},
+    {EventLine::End, "DTEND:%s"},
+    {EventLine::QuotedPrinted,
+     "DESCRIPTION;CHARSET=SHIFT_JIS;ENCODING=QUOTED-PRINTABLE:", "DESCRIPTION:"},
+    {EventLine::QuotedPrinted,
+     "SUMMARY;CHARSET=SHIFT_JIS;ENCODING=QUOTED-PRINTABLE:", "SUMMARY:", ScheduleText::Summary},
+    {EventLine::Text, "CLASS:PUBLIC"},
+    {EventLine::Category, "CATEGORIES:%s"},
+    {EventLine::Alarm, "AALARM:%s;;;", "AALARM:"},
+    {EventLine::Text, "DALARM:"},
+    {EventLine::Repeat, nullptr},
+    {EventLine::IconCode, "X-FUJITSU-ICON:%d"},
+    {EventLine::AlarmTone, "X-FUJITSU-SCH_ALMKND:%d", "X-FUJITSU-SCH_ALMKND:"},
+    {EventLine::AlarmVolume, "X-FUJITSU-SCH_ALMVOL:%d", "X-FUJITSU-SCH_ALMVOL:"},
+};
+
+const ScheduleFormat kScheduleFormat = {
+    .readsTodos = true,
+    .categoryWords = kCategoryWords,
+    .iconProperty = "X-FUJITSU-ICON:",
+    .iconCodes = kIconCodes,
+    .iconCount = 24,
+    .alarmVolumeProperty = "X-FUJITSU-SCH_ALMVOL:",
+    .alarmToneProperty = "X-FUJITSU-SCH_ALMKND:",
+    .readsEventSummary = true,
+    .readsLastModified = true,
+    .lines = kEventLines,
+};
+
+// Bookmarks: folder number and name after the ENV part.
+const BookmarkLineStep kBookmarkLines[] = {
+    {BookmarkLine::Url, "URL:%s"},
+    {BookmarkLine::Title, "TITLE;CHARSET=SHIFT_JIS:%s", "TITLE:"},
+    {BookmarkLine::Env},
+    {BookmarkLine::Text, "X-FUJITSU-BM_TTN:"},
+    {BookmarkLine::FolderNumber, "X-FUJITSU-BM_FNO:%d", nullptr, 10},
+    {BookmarkLine::FolderName, "X-FUJITSU-BM_FN;CHARSET=SHIFT_JIS:%s"},
+};
+
+const BookmarkFormat kBookmarkFormat = {
+    .folderNumberProperty = "X-FUJITSU-BM_FNO:",
+    .negativeFolderAsZero = true,
+    .folderNameProperty = "X-FUJITSU-BM_FN",
+    .lines = kBookmarkLines,
+};
+
 const ModelDefinition kModel = {
     .modelName = "DoCoMo F505i",
     .pluginCode = 0x44460101,
@@ -175,6 +233,9 @@ const ModelDefinition kModel = {
     .managementDescriptor = nullptr,
     .reportsStepErrors = false,
     .address = kAddressFormat,
+    .schedule = kScheduleFormat,
+    .bookmark = kBookmarkFormat,
+    .mail = {},
 };
 
 } // namespace

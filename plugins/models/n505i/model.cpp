@@ -146,6 +146,69 @@ const AddressFormat kAddressFormat = {
     .lines = kCardLines,
 };
 
+// Schedule: CATEGORIES words by icon (list 401), weekday words in a weekly repeat, yearly
+// repeat "YD1", summaries in events; no repeat count.
+const char *const kCategoryWords[] = {
+    "",
+    "X-NEC-MEAL",
+    "X-NEC-DRIVE",
+    "X-NEC-TENNIS",
+    "X-NEC-GOLF",
+    "X-NEC-HOSPITAL",
+    "X-NEC-DATE",
+    "X-NEC-KARAOKE",
+    "MEETING",
+    "X-NEC-OUT",
+    "X-NEC-NOMIKAI",
+    "X-NEC-TRAIN",
+    "X-NEC-PLANE",
+    "X-NEC-FISHING",
+    "X-NEC-SHOPPING",
+    "X-NEC-USERICON1",
+    "X-NEC-USERICON2",
+    "X-NEC-USERICON3",
+    "X-NEC-USERICON4",
+    "X-NEC-USERICON5",
+    "PERSONAL",
+    "HOLIDAY",
+    "TRAVEL",
+    "BUSINESS",
+};
+
+const EventLineStep kEventLines[] = {
+    {EventLine::Start, "DTSTART:%s"},
+    {EventLine::End, "DTEND:%s"},
+    {EventLine::QuotedPrinted,
+     "DESCRIPTION;CHARSET=SHIFT_JIS;ENCODING=QUOTED-PRINTABLE:", "DESCRIPTION:"},
+    {EventLine::QuotedPrinted, "SUMMARY;CHARSET=SHIFT_JIS;ENCODING=QUOTED-PRINTABLE:", nullptr,
+     ScheduleText::Summary},
+    {EventLine::Text, "CLASS:PUBLIC"},
+    {EventLine::Category, "CATEGORIES:%s"},
+    {EventLine::Alarm, "AALARM:%s;;;", "AALARM:;;;"},
+    {EventLine::Repeat, nullptr},
+};
+
+const ScheduleFormat kScheduleFormat = {
+    .readsTodos = true,
+    .categoryWords = kCategoryWords,
+    .yearlyWord = "YD1",
+    .weekdays = true,
+    .iconCount = 24,
+    .readsEventSummary = true,
+    .lines = kEventLines,
+};
+
+// Bookmarks: no folders.
+const BookmarkLineStep kBookmarkLines[] = {
+    {BookmarkLine::Url, "URL:%s"},
+    {BookmarkLine::Title, "TITLE;CHARSET=SHIFT_JIS:%s", "TITLE:"},
+    {BookmarkLine::Env},
+};
+
+const BookmarkFormat kBookmarkFormat = {
+    .lines = kBookmarkLines,
+};
+
 const ModelDefinition kModel = {
     .modelName = "DoCoMo N505i",
     .pluginCode = 0x444E0101,
@@ -159,6 +222,9 @@ const ModelDefinition kModel = {
     .managementDescriptor = nullptr,
     .reportsStepErrors = false,
     .address = kAddressFormat,
+    .schedule = kScheduleFormat,
+    .bookmark = kBookmarkFormat,
+    .mail = {},
 };
 
 } // namespace

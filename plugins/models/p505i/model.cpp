@@ -168,6 +168,91 @@ const AddressFormat kAddressFormat = {
     .lampCodes = kLampCodes,
 };
 
+// Schedule: VEVENTs only; the icon travels as X-ICON and as its CATEGORIES word, the alarm
+// volume as X-VOL; no yearly repeat, no repeat count.
+const char *const kCategoryWords[] = {
+    "SPECIAL OCCASION",
+    "DINNER",
+    "PARTY",
+    "KARAOKE",
+    "MEETING",
+    "COFFEE",
+    "BIRTHDAY",
+    "EDUCATION",
+    "MOVIE",
+    "DRIVE",
+    "TRAVEL",
+    "HOLIDAY",
+    "BUSINESS",
+    "HOUSE",
+    "SPA",
+    "TENNIS",
+    "GOLF",
+    "BOY",
+    "GIRL",
+    "PHONE CALL",
+    "BUSINESSTRIP",
+    "APPOINTMENT",
+    "SOCCER",
+    "BASEBALL",
+    "SKI",
+    "BASKETBALL",
+    "MEMORIALDAY",
+    "BEAUTYSALON",
+    "CONCERT",
+    "HOTEL",
+    "HOSPITAL",
+    "BANK",
+    "PERSONAL",
+    "LESSON",
+    "DOG",
+    "OTHER",
+};
+
+const EventLineStep kEventLines[] = {
+    {EventLine::Start, "DTSTART:%s"},
+    {EventLine::End, "DTEND:%s"},
+    {EventLine::Text, "X-PROT:0"},
+    {EventLine::QuotedPrinted,
+     "DESCRIPTION;CHARSET=SHIFT_JIS;ENCODING=QUOTED-PRINTABLE:", "DESCRIPTION:"},
+    {EventLine::IconNumber, "X-ICON:%d"},
+    {EventLine::Text, "X-INDICATE:1"},
+    {EventLine::Text, "CLASS:PUBLIC"},
+    {EventLine::Category, "CATEGORIES:%s"},
+    {EventLine::Alarm, "AALARM:%s;;;", "AALARM:"},
+    {EventLine::Repeat, nullptr},
+    {EventLine::Text, "X-DONE:0"},
+    {EventLine::LastModified, "LAST-MODIFIED:%s"},
+    {EventLine::AlarmVolume, "X-VOL:%02d"},
+};
+
+const ScheduleFormat kScheduleFormat = {
+    .readsTodos = false,
+    .categoryWords = kCategoryWords,
+    .iconProperty = "X-ICON:",
+    .iconCount = 36,
+    .alarmVolumeProperty = "X-VOL:",
+    .readsLastModified = true,
+    .lines = kEventLines,
+};
+
+// Bookmarks: folder number and name as X-GNO and X-GN.
+const BookmarkLineStep kBookmarkLines[] = {
+    {BookmarkLine::Url, "URL:%s"},
+    {BookmarkLine::Title, "TITLE;CHARSET=SHIFT_JIS:%s", "TITLE:"},
+    {BookmarkLine::Text, "X-CLASS:PUBLIC"},
+    {BookmarkLine::FolderNumber, "X-GNO:%d", nullptr, 9},
+    {BookmarkLine::FolderName, "X-GN;CHARSET=SHIFT_JIS:%s"},
+    {BookmarkLine::Env},
+};
+
+const BookmarkFormat kBookmarkFormat = {
+    .folderNumberProperty = "X-GNO:",
+    .negativeFolderAsZero = false,
+    .folderNameProperty = "X-GN",
+    .lines = kBookmarkLines,
+};
+
 const ModelDefinition kModel = {
     .modelName = "DoCoMo P505i",
     .pluginCode = 0x44500101,
@@ -181,6 +266,9 @@ const ModelDefinition kModel = {
     .managementDescriptor = nullptr,
     .reportsStepErrors = false,
     .address = kAddressFormat,
+    .schedule = kScheduleFormat,
+    .bookmark = kBookmarkFormat,
+    .mail = {.outboxMarksUnread = false},
 };
 
 } // namespace

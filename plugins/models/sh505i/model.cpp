@@ -102,6 +102,42 @@ constexpr std::array<unsigned char, 128> buildPimDataDescriptor()
 
 constexpr std::array<unsigned char, 128> PimDataDescriptor = buildPimDataDescriptor();
 
+// Schedule: CATEGORIES words by icon (list 401), yearly repeat "YM1".
+const char *const kCategoryWords[] = {"", "PERSONAL", "HOLIDAY", "TRAVEL", "BUSINESS", "MEETING"};
+
+const EventLineStep kEventLines[] = {
+    {EventLine::Start, "DTSTART:%s"},
+    {EventLine::End, "DTEND:%s"},
+    {EventLine::QuotedPrinted,
+     "DESCRIPTION;CHARSET=SHIFT_JIS;ENCODING=QUOTED-PRINTABLE:", "DESCRIPTION:"},
+    {EventLine::Text, "CLASS:PUBLIC"},
+    {EventLine::Category, "CATEGORIES:%s"},
+    {EventLine::Alarm, "AALARM:%s", "AALARM:"},
+    {EventLine::Text, "DALARM:"},
+    {EventLine::Repeat, nullptr},
+};
+
+const ScheduleFormat kScheduleFormat = {
+    .readsTodos = true,
+    .categoryWords = kCategoryWords,
+    .yearlyWord = "YM1",
+    .repeatCount = true,
+    .iconCount = 6,
+    .lines = kEventLines,
+};
+
+// Bookmarks: no folders; the title always quoted-printable.
+const BookmarkLineStep kBookmarkLines[] = {
+    {BookmarkLine::Url, "URL:%s"},
+    {BookmarkLine::TitleQuotedPrinted,
+     "TITLE;CHARSET=SHIFT_JIS;ENCODING=QUOTED-PRINTABLE:", "TITLE:"},
+    {BookmarkLine::Env},
+};
+
+const BookmarkFormat kBookmarkFormat = {
+    .lines = kBookmarkLines,
+};
+
 const ModelDefinition kModel = {
     .modelName = "DoCoMo SH505i",
     .pluginCode = 0x44530101,
@@ -115,6 +151,9 @@ const ModelDefinition kModel = {
     .managementDescriptor = PimDataDescriptor.data(),
     .reportsStepErrors = true,
     .address = kAddressFormat,
+    .schedule = kScheduleFormat,
+    .bookmark = kBookmarkFormat,
+    .mail = {},
 };
 
 } // namespace

@@ -88,6 +88,45 @@ const AddressFormat kAddressFormat = {
     .lines = kCardLines,
 };
 
+// Schedule: VEVENTs only, with location and all-day; yearly repeat "YD1".
+const EventLineStep kEventLines[] = {
+    {EventLine::Start, "DTSTART:%s"},
+    {EventLine::End, "DTEND:%s"},
+    {EventLine::QuotedPrinted,
+     "DESCRIPTION;ENCODING=QUOTED-PRINTABLE;CHARSET=SHIFT_JIS:", "DESCRIPTION:"},
+    {EventLine::QuotedPrinted, "LOCATION;ENCODING=QUOTED-PRINTABLE;CHARSET=SHIFT_JIS:", nullptr,
+     ScheduleText::Location},
+    {EventLine::Text, "CLASS:PUBLIC"},
+    {EventLine::Text, "CATEGORIES:"},
+    {EventLine::Alarm, "AALARM:%s;;;", "AALARM:;;;"},
+    {EventLine::Repeat, nullptr},
+    {EventLine::AllDay, "X-SEMC-ALLDAY:ON", "X-SEMC-ALLDAY:"},
+};
+
+const ScheduleFormat kScheduleFormat = {
+    .readsTodos = false,
+    .yearlyWord = "YD1",
+    .repeatCount = true,
+    .readsLocation = true,
+    .allDayProperty = "X-SEMC-ALLDAY:",
+    .lines = kEventLines,
+};
+
+// Bookmarks: one per .URL file, the folder number as X-SEMC-FLDNO.
+const BookmarkLineStep kBookmarkLines[] = {
+    {BookmarkLine::Url, "URL:%s"},
+    {BookmarkLine::Title, "TITLE;CHARSET=SHIFT_JIS:%s", "TITLE:"},
+    {BookmarkLine::FolderNumber, "X-SEMC-FLDNO:%d", nullptr, 10},
+    {BookmarkLine::Env},
+};
+
+const BookmarkFormat kBookmarkFormat = {
+    .folderNumberProperty = "X-SEMC-FLDNO:",
+    .negativeFolderAsZero = true,
+    .envShortcutOnlyForEmptyUrl = true,
+    .lines = kBookmarkLines,
+};
+
 const ModelDefinition kModel = {
     .modelName = "DoCoMo SO505i",
     .pluginCode = 0x444F0101,
@@ -101,6 +140,9 @@ const ModelDefinition kModel = {
     .managementDescriptor = nullptr,
     .reportsStepErrors = false,
     .address = kAddressFormat,
+    .schedule = kScheduleFormat,
+    .bookmark = kBookmarkFormat,
+    .mail = {},
 };
 
 } // namespace

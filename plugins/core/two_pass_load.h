@@ -1,0 +1,48 @@
+#pragma once
+
+#include "common/data_block.h"
+#include "plugins/core/last_error.h"
+#include "plugins/core/line_reader.h"
+#include "plugins/core/plugin_interface.h"
+
+#include <cstdlib>
+
+namespace plugin {
+
+// The two passes of a loader of fixed-size records over one open file: count(reader) counts the
+// complete objects, parse(reader, records, count) fills at most count records and returns how
+// many it took. Sets the last error: 0 with a block, else null with -999 (nothing counted or
+// taken), -1001 (file position) or -9999 (memory); -32768 between the passes.
+template<typename Record, typename Count, typename Parse>
+void *loadFixedRecords(LineReader &reader, Count count, Parse parse)
+{
+    if (!reader.savePosition()) {
+        setLastError(PLUGIN_FILE_POSITION);
+        return nullptr;
+    }
+    const size_t counted = count(reader);
+    if (counted == 0) {
+        setLastError(PLUGIN_NO_ENTRY);
+        return nullptr;
+    }
+    setLastError(PLUGIN_LOAD_IN_PROGRESS);
+    auto *block = static_cast<Record *>(AllocateDataBlock(counted, sizeof(Record)));
+    if (!block) {
+        setLastError(PLUGIN_NO_MEMORY);
+        return nullptr;
+    }
+    if (!reader.restorePosition()) {
+        std::free(block);
+        setLastError(PLUGIN_FILE_POSITION);
+        return nullptr;
+    }
+    if (parse(reader, block, counted) == 0) {
+        std::free(block);
+        setLastError(PLUGIN_NO_ENTRY);
+        return nullptr;
+    }
+    setLastError(PLUGIN_OK);
+    return block;
+}
+
+} // namespace plugin
