@@ -10,15 +10,6 @@ namespace {
 
 using namespace handsetkit;
 
-std::optional<PimTimeStamp> dataFileStamp(const char *dataPath)
-{
-    const auto time = platform::lastWriteLocalTime(dataPath);
-    if (!time)
-        return std::nullopt;
-    return PimTimeStamp{time->year, time->month, time->day,
-                        time->hour, time->minute, time->second};
-}
-
 // Opens the management file exclusively and returns its header; a new file gets the header for
 // data file n, and is removed again when that header cannot be written.
 std::optional<PimHeader> openManagementFile(platform::LockedFile &file, const char *path,
@@ -70,7 +61,7 @@ int UpdatePIMDataFile(const char *managementPath, const char *dataPath, const vo
     const auto n = pimDataFileNumber(dataPath);
     if (!n)
         return 0;
-    const auto stamp = dataFileStamp(dataPath);
+    const auto stamp = platform::lastWriteLocalTime(dataPath);
     if (!stamp)
         return 0;
     const auto target = buildPimSlot(static_cast<const uint8_t *>(descriptor), *stamp);

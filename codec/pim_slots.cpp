@@ -81,7 +81,7 @@ std::optional<uint16_t> pimDataFileNumber(std::string_view path)
 
 PimHeader newPimHeader(uint16_t n)
 {
-    PimHeader header {};
+    PimHeader header{};
     writeBigEndian16(header.data(), n);
     writeBigEndian16(header.data() + 2, 1);
     writeBigEndian16(header.data() + 4, 1);
@@ -89,9 +89,9 @@ PimHeader newPimHeader(uint16_t n)
     return header;
 }
 
-std::optional<PimSlot> buildPimSlot(const uint8_t *slotTemplate, const PimTimeStamp &stamp)
+std::optional<PimSlot> buildPimSlot(const uint8_t *slotTemplate, const platform::LocalTime &stamp)
 {
-    PimSlot slot {};
+    PimSlot slot{};
     for (size_t word : kTemplateWords) {
         slot[word] = slotTemplate[word];
         slot[word + 1] = slotTemplate[word + 1];
@@ -99,13 +99,12 @@ std::optional<PimSlot> buildPimSlot(const uint8_t *slotTemplate, const PimTimeSt
     for (TextZone zone : kTemplateTexts)
         copyText(slot, slotTemplate, zone);
     writeBigEndian16(slot.data() + kFormatWord, kFormatWordValue);
-    const bool timeFits = formatInto(slot, kTimeText, kTimeTextEnd,
-                                     "%04d-%02d-%02dT%02d:%02d:%02d+09:00", stamp.year,
-                                     stamp.month, stamp.day, stamp.hour, stamp.minute,
-                                     stamp.second);
-    const bool nameFits = formatInto(slot, kFileName, kFileNameEnd, "datagr%02d%02d%02d_%02d%02d",
-                                     stamp.year % 100, stamp.month, stamp.day, stamp.hour,
-                                     stamp.minute);
+    const bool timeFits
+        = formatInto(slot, kTimeText, kTimeTextEnd, "%04d-%02d-%02dT%02d:%02d:%02d+09:00",
+                     stamp.year, stamp.month, stamp.day, stamp.hour, stamp.minute, stamp.second);
+    const bool nameFits
+        = formatInto(slot, kFileName, kFileNameEnd, "datagr%02d%02d%02d_%02d%02d", stamp.year % 100,
+                     stamp.month, stamp.day, stamp.hour, stamp.minute);
     if (!timeFits || !nameFits)
         return std::nullopt;
     return slot;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/file_time.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -17,16 +19,6 @@ constexpr size_t kPimSlotSize = 128;
 using PimHeader = std::array<uint8_t, kPimHeaderSize>;
 using PimSlot = std::array<uint8_t, kPimSlotSize>;
 
-struct PimTimeStamp
-{
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    int hour = 0;
-    int minute = 0;
-    int second = 0;
-};
-
 uint16_t readBigEndian16(const uint8_t *bytes);
 void writeBigEndian16(uint8_t *bytes, uint16_t value);
 
@@ -41,7 +33,7 @@ PimHeader newPimHeader(uint16_t n);
 // The slot describing a data file: kind marker, template words and texts from the 128-byte
 // template, the file's time stamp and name. Chain links are left 0. Nothing when the time
 // stamp does not fit its text fields.
-std::optional<PimSlot> buildPimSlot(const uint8_t *slotTemplate, const PimTimeStamp &stamp);
+std::optional<PimSlot> buildPimSlot(const uint8_t *slotTemplate, const platform::LocalTime &stamp);
 
 // Puts target into slot n of slots (slots[k - 1] is slot k, n <= slots.size()) and relinks the
 // chain of used slots: every slot gets its own number, every used slot the numbers of the used

@@ -1,3 +1,4 @@
+#include "card_fuzzing.h"
 #include "common/data_block.h"
 #include "common/data_kind.h"
 #include "plugins/core/plugin_interface.h"
@@ -14,27 +15,6 @@
 // terminated; the chain is then written back and must read again.
 namespace {
 
-const std::string &workDirectory()
-{
-    static const std::string directory = [] {
-        char pattern[] = "/tmp/cellvane-fuzz-address-XXXXXX";
-        if (!mkdtemp(pattern))
-            std::abort();
-        // SH505i reads only beside a data-management file.
-        std::ofstream(std::string(pattern) + "/PIM_DATA.PIM", std::ios::binary)
-            .write("\0\0\0\0\0\1\0\0\0\0\0\0\0\0\0\0", 16);
-        return std::string(pattern);
-    }();
-    return directory;
-}
-
-template<size_t N>
-void checkTerminated(const char (&field)[N])
-{
-    if (strnlen(field, N) >= N)
-        std::abort();
-}
-
 size_t checkChain(const void *block)
 {
     size_t count = 0;
@@ -42,16 +22,16 @@ size_t checkChain(const void *block)
         const auto *address = static_cast<const AddressRecord *>(record);
         if (address->header.kind != KIND_ADDRESS || address->header.size != sizeof(AddressRecord))
             std::abort();
-        checkTerminated(address->groupName);
-        checkTerminated(address->name);
-        checkTerminated(address->reading);
-        checkTerminated(address->postalCode);
-        checkTerminated(address->postalAddress);
-        checkTerminated(address->note);
+        fuzzing::checkTerminated(address->groupName);
+        fuzzing::checkTerminated(address->name);
+        fuzzing::checkTerminated(address->reading);
+        fuzzing::checkTerminated(address->postalCode);
+        fuzzing::checkTerminated(address->postalAddress);
+        fuzzing::checkTerminated(address->note);
         for (const PhoneSlot &slot : address->phones)
-            checkTerminated(slot.number);
+            fuzzing::checkTerminated(slot.number);
         for (const MailSlot &slot : address->mails)
-            checkTerminated(slot.address);
+            fuzzing::checkTerminated(slot.address);
         ++count;
     }
     return count;
@@ -61,7 +41,7 @@ size_t checkChain(const void *block)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const std::string card = workDirectory() + "/PIM00001.VCF";
+    const std::string card = fuzzing::cardDirectory() + "/PIM00001.VCF";
     std::ofstream(card, std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char *>(data), static_cast<std::streamsize>(size));
     void *block = LoadData(KIND_ADDRESS, card.c_str());
@@ -73,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     if (code != PLUGIN_OK || checkChain(block) == 0)
         std::abort();
-    const std::string copy = workDirectory() + "/PIM00002.VCF";
+    const std::string copy = fuzzing::cardDirectory() + "/PIM00002.VCF";
     if (SaveData(KIND_ADDRESS, copy.c_str(), block) == PLUGIN_OK) {
         void *again = LoadData(KIND_ADDRESS, copy.c_str());
         checkChain(again);

@@ -1,3 +1,4 @@
+#include "card_fuzzing.h"
 #include "common/data_block.h"
 #include "common/data_kind.h"
 #include "plugins/core/plugin_interface.h"
@@ -15,27 +16,6 @@
 // bookmark or schedule chain is then written back and must read again.
 namespace {
 
-const std::string &workDirectory()
-{
-    static const std::string directory = [] {
-        char pattern[] = "/tmp/cellvane-fuzz-card-XXXXXX";
-        if (!mkdtemp(pattern))
-            std::abort();
-        // SH505i reads only beside a data-management file.
-        std::ofstream(std::string(pattern) + "/PIM_DATA.PIM", std::ios::binary)
-            .write("\0\0\0\0\0\1\0\0\0\0\0\0\0\0\0\0", 16);
-        return std::string(pattern);
-    }();
-    return directory;
-}
-
-template<size_t N>
-void checkTerminated(const char (&field)[N])
-{
-    if (strnlen(field, N) >= N)
-        std::abort();
-}
-
 template<typename Record>
 Record headerChecked(const void *record, uint32_t kind)
 {
@@ -52,29 +32,29 @@ void checkRecord(const void *record)
         const auto entry = headerChecked<ScheduleRecord>(record, KIND_SCHEDULE);
         if (entry.header.size != sizeof(ScheduleRecord))
             std::abort();
-        checkTerminated(entry.start);
-        checkTerminated(entry.end);
-        checkTerminated(entry.alarm);
-        checkTerminated(entry.lastModified);
-        checkTerminated(entry.summary);
-        checkTerminated(entry.description);
-        checkTerminated(entry.location);
+        fuzzing::checkTerminated(entry.start);
+        fuzzing::checkTerminated(entry.end);
+        fuzzing::checkTerminated(entry.alarm);
+        fuzzing::checkTerminated(entry.lastModified);
+        fuzzing::checkTerminated(entry.summary);
+        fuzzing::checkTerminated(entry.description);
+        fuzzing::checkTerminated(entry.location);
     } else if constexpr (CARD_KIND == KIND_BOOKMARK) {
         const auto bookmark = headerChecked<BookmarkRecord>(record, KIND_BOOKMARK);
         if (bookmark.header.size != sizeof(BookmarkRecord))
             std::abort();
-        checkTerminated(bookmark.title);
-        checkTerminated(bookmark.url);
-        checkTerminated(bookmark.folder);
+        fuzzing::checkTerminated(bookmark.title);
+        fuzzing::checkTerminated(bookmark.url);
+        fuzzing::checkTerminated(bookmark.folder);
     } else {
         const auto mail = headerChecked<MailRecord>(record, KIND_MAIL);
         if (mail.bodyLength < 1
             || mail.header.size != MAIL_RECORD_FIXED_SIZE + static_cast<uint32_t>(mail.bodyLength))
             std::abort();
-        checkTerminated(mail.from);
-        checkTerminated(mail.to);
-        checkTerminated(mail.subject);
-        checkTerminated(mail.date);
+        fuzzing::checkTerminated(mail.from);
+        fuzzing::checkTerminated(mail.to);
+        fuzzing::checkTerminated(mail.subject);
+        fuzzing::checkTerminated(mail.date);
         // Every byte of the body lies in the block (the sanitizer checks the read).
         const char *body = static_cast<const char *>(record) + MAIL_RECORD_FIXED_SIZE;
         if (body[mail.bodyLength - 1] != '\0')
@@ -96,7 +76,7 @@ size_t checkChain(const void *block)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const std::string card = workDirectory() + "/PIM00001.DAT";
+    const std::string card = fuzzing::cardDirectory() + "/PIM00001.DAT";
     std::ofstream(card, std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char *>(data), static_cast<std::streamsize>(size));
     void *block = LoadData(CARD_KIND, card.c_str());
@@ -109,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (code != PLUGIN_OK || checkChain(block) == 0)
         std::abort();
     if constexpr (CARD_KIND != KIND_MAIL) {
-        const std::string copy = workDirectory() + "/PIM00002.DAT";
+        const std::string copy = fuzzing::cardDirectory() + "/PIM00002.DAT";
         if (SaveData(CARD_KIND, copy.c_str(), block) == PLUGIN_OK) {
             void *again = LoadData(CARD_KIND, copy.c_str());
             checkChain(again);

@@ -10,7 +10,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const int prefixLength = static_cast<int8_t>(data[1]);
     const auto source = fuzzing::terminatedCopy(data + 2, size - 2);
     fuzzing::sizeThenConvert(
-        [&](char *dst) { return QuotedPrintableEncode(source.get(), dst, lineLength, prefixLength); },
+        [&](char *dst) {
+            return QuotedPrintableEncode(source.get(), dst, lineLength, prefixLength);
+        },
         0);
     return 0;
 }

@@ -64,8 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (size < 1)
         return 0;
     const std::string management = workDirectory() + "/PIM_DATA.PIM";
-    const std::string dataFile = workDirectory() + "/PIM" + std::to_string(data[0] % 64 + 1)
-                                 + ".VCF";
+    const std::string dataFile
+        = workDirectory() + "/PIM" + std::to_string(data[0] % 64 + 1) + ".VCF";
     std::ofstream(management, std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char *>(data + 1), static_cast<std::streamsize>(size - 1));
     std::ofstream(dataFile, std::ios::trunc) << "BEGIN:VCARD\r\nEND:VCARD\r\n";
