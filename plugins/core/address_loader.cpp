@@ -17,23 +17,6 @@ constexpr std::string_view kBegin = "BEGIN:VCARD";
 constexpr std::string_view kEnd = "END:VCARD";
 constexpr int32_t kFirstSequenceNumber = 10;
 
-// Complete cards: a begin line followed later by an end line.
-size_t countCards(LineReader &reader)
-{
-    size_t count = 0;
-    bool open = false;
-    std::string line;
-    while (reader.readLine(line)) {
-        if (line == kBegin)
-            open = true;
-        else if (open && line == kEnd) {
-            open = false;
-            ++count;
-        }
-    }
-    return count;
-}
-
 int32_t heldTo(int32_t value, int32_t count)
 {
     return std::clamp(value, 0, std::max(count - 1, 0));
@@ -342,7 +325,7 @@ void *loadAddressBook(LineReader &reader, const ModelDefinition &model)
     return loadFixedRecords<AddressRecord>(
         reader,
         [&](LineReader &r) {
-            const size_t count = countCards(r);
+            const size_t count = countCompleteObjects(r, kBegin, kEnd);
             return count < static_cast<size_t>(model.address.minimumCards) ? 0 : count;
         },
         [&](LineReader &r, AddressRecord *records, size_t count) {

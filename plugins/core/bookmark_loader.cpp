@@ -13,22 +13,6 @@ namespace {
 constexpr std::string_view kBegin = "BEGIN:VBKM";
 constexpr std::string_view kEnd = "END:VBKM";
 
-size_t countBookmarks(LineReader &reader)
-{
-    size_t count = 0;
-    bool open = false;
-    std::string line;
-    while (reader.readLine(line)) {
-        if (line == kBegin)
-            open = true;
-        else if (open && line == kEnd) {
-            open = false;
-            ++count;
-        }
-    }
-    return count;
-}
-
 bool isProperty(std::string_view line, std::string_view name)
 {
     return startsWith(line, name)
@@ -127,7 +111,8 @@ void BookmarkParser::readProperty(LineReader &reader, std::string &line)
 void *loadBookmarks(LineReader &reader, const ModelDefinition &model)
 {
     return loadFixedRecords<BookmarkRecord>(
-        reader, countBookmarks, [&](LineReader &r, BookmarkRecord *records, size_t count) {
+        reader, [](LineReader &r) { return countCompleteObjects(r, kBegin, kEnd); },
+        [&](LineReader &r, BookmarkRecord *records, size_t count) {
             return BookmarkParser(model.bookmark, records, count).parse(r);
         });
 }

@@ -6,8 +6,27 @@
 #include "plugins/core/plugin_interface.h"
 
 #include <cstdlib>
+#include <string>
+#include <string_view>
 
 namespace plugin {
+
+// The complete objects of a file: a begin line followed later by its end line.
+inline size_t countCompleteObjects(LineReader &reader, std::string_view begin, std::string_view end)
+{
+    size_t count = 0;
+    bool open = false;
+    std::string line;
+    while (reader.readLine(line)) {
+        if (line == begin)
+            open = true;
+        else if (open && line == end) {
+            open = false;
+            ++count;
+        }
+    }
+    return count;
+}
 
 // The two passes of a loader of fixed-size records over one open file: count(reader) counts the
 // complete objects, parse(reader, records, count) fills at most count records and returns how
