@@ -10,10 +10,10 @@
 #include <string>
 #include <unistd.h>
 
-// The input is a card file of kind CARD_KIND (bookmarks, mail or schedule) for the model this
-// target is built for. A load must return null with an error code, or a chain of records of the
-// kind whose every text field is terminated (mail: whose body ends with its NUL); a loaded
-// bookmark or schedule chain is then written back and must read again.
+// The input is a card file of kind CARD_KIND for the model this target is built for. A load must
+// return null with an error code, or a chain of records of the kind whose every text field is
+// terminated (mail: whose body ends with its NUL); a loaded chain of a kind the plug-in writes
+// is then written back and must read again.
 namespace {
 
 template<typename Record>
@@ -28,7 +28,21 @@ Record headerChecked(const void *record, uint32_t kind)
 
 void checkRecord(const void *record)
 {
-    if constexpr (CARD_KIND == KIND_SCHEDULE) {
+    if constexpr (CARD_KIND == KIND_ADDRESS) {
+        const auto address = headerChecked<AddressRecord>(record, KIND_ADDRESS);
+        if (address.header.size != sizeof(AddressRecord))
+            std::abort();
+        fuzzing::checkTerminated(address.groupName);
+        fuzzing::checkTerminated(address.name);
+        fuzzing::checkTerminated(address.reading);
+        fuzzing::checkTerminated(address.postalCode);
+        fuzzing::checkTerminated(address.postalAddress);
+        fuzzing::checkTerminated(address.note);
+        for (const PhoneSlot &slot : address.phones)
+            fuzzing::checkTerminated(slot.number);
+        for (const MailSlot &slot : address.mails)
+            fuzzing::checkTerminated(slot.address);
+    } else if constexpr (CARD_KIND == KIND_SCHEDULE) {
         const auto entry = headerChecked<ScheduleRecord>(record, KIND_SCHEDULE);
         if (entry.header.size != sizeof(ScheduleRecord))
             std::abort();

@@ -1,6 +1,7 @@
 // Address-book cards of every model through LoadData and SaveData: the written text against
 // expected card files, write-then-read round trips, and the loader's rules.
 #include "address_book_fixture.h"
+#include "kind_records.h"
 
 #include "common/data_block.h"
 #include "common/data_kind.h"
@@ -9,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -95,24 +95,6 @@ std::string orEmpty(bool kept, const char *text)
     return kept ? text : "";
 }
 
-// The first line where two card texts differ, for a readable failure.
-std::string firstDifference(const std::string &expected, const std::string &actual)
-{
-    std::istringstream a(expected);
-    std::istringstream b(actual);
-    std::string lineA;
-    std::string lineB;
-    for (int number = 1;; ++number) {
-        const bool moreA = static_cast<bool>(std::getline(a, lineA));
-        const bool moreB = static_cast<bool>(std::getline(b, lineB));
-        if (!moreA && !moreB)
-            return "texts equal line by line; they differ in line ends";
-        if (lineA != lineB || moreA != moreB)
-            return "line " + std::to_string(number) + ": expected \"" + (moreA ? lineA : "<end>")
-                   + "\", written \"" + (moreB ? lineB : "<end>") + "\"";
-    }
-}
-
 class AddressCardTest : public testing::TestWithParam<size_t>
 {
 protected:
@@ -132,7 +114,7 @@ TEST_P(AddressCardTest, WritesTheExpectedCardText)
         = readFile(std::string(CELLVANE_TEST_DATA) + "/" + carried().model + "/address/Sample.VCF");
     ASSERT_FALSE(expected.empty());
     const std::string written = readFile(folder.cardPath());
-    EXPECT_EQ(written, expected) << firstDifference(expected, written);
+    EXPECT_EQ(written, expected) << testing_support::firstDifferingLine(expected, written);
 }
 
 TEST_P(AddressCardTest, ReadsBackEveryFieldTheModelCarries)
