@@ -1,5 +1,7 @@
 #include "string_table.h"
 
+#include "common/sjis_literal.h"
+
 #include <cstdarg>
 #include <cstdio>
 #include <iterator>
@@ -13,346 +15,113 @@ struct Entry
     const char *text;
 };
 
-// Written as byte escapes so that the sources hold the Shift_JIS bytes themselves; the comment
-// above each entry gives the text in readable form.
 constexpr Entry Table[] = {
-    // Cellvane
     {TextId::AppTitle, "Cellvane"},
-    // 現在開いている%sﾃﾞｰﾀが保存されていません。\nこのまま新規作成すると、未保存のﾃﾞｰﾀは失われます。\n保存しますか？
     {TextId::NewDataQuestion,
-     "\x8C\xBB\x8D\xDD\x8AJ\x82\xA2\x82\xC4\x82\xA2\x82\xE9%"
-     "s\xC3\xDE\xB0\xC0\x82\xAA\x95\xDB\x91\xB6\x82\xB3\x82\xEA\x82\xC4\x82\xA2\x82\xDC\x82\xB9\x82"
-     "\xF1\x81"
-     "B\n\x82\xB1\x82\xCC\x82\xDC\x82\xDC\x90V\x8BK\x8D\xEC\x90\xAC\x82\xB7\x82\xE9\x82\xC6\x81"
-     "A\x96\xA2\x95\xDB\x91\xB6\x82\xCC\xC3\xDE\xB0\xC0\x82\xCD\x8E\xB8\x82\xED\x82\xEA\x82\xDC\x82"
-     "\xB7\x81"
-     "B\n\x95\xDB\x91\xB6\x82\xB5\x82\xDC\x82\xB7\x82\xA9\x81H"},
-    // ｱﾄﾞﾚｽ帳
-    {TextId::KindAddress, "\xB1\xC4\xDE\xDA\xBD\x92\xA0"},
-    // ﾌﾞｯｸﾏｰｸ
-    {TextId::KindBookmark, "\xCC\xDE\xAF\xB8\xCF\xB0\xB8"},
-    // ﾒｰﾙ
-    {TextId::KindMail, "\xD2\xB0\xD9"},
-    // ｽｹｼﾞｭｰﾙ
-    {TextId::KindSchedule, "\xBD\xB9\xBC\xDE\xAD\xB0\xD9"},
-    // ﾄﾞﾗｲﾌﾞ検索中
-    {TextId::DriveSearchTitle, "\xC4\xDE\xD7\xB2\xCC\xDE\x8C\x9F\x8D\xF5\x92\x86"},
-    // ﾄﾞﾗｲﾌﾞの検索中です。\n\nしばらくお待ちください。
-    {TextId::DriveSearchText,
-     "\xC4\xDE\xD7\xB2\xCC\xDE\x82\xCC\x8C\x9F\x8D\xF5\x92\x86\x82\xC5\x82\xB7\x81"
-     "B\n\n\x82\xB5\x82\xCE\x82\xE7\x82\xAD\x82\xA8\x91\xD2\x82\xBF\x82\xAD\x82\xBE\x82\xB3\x82\xA2"
-     "\x81"
-     "B"},
-    // 携帯電話ﾃﾞｰﾀを読み込み中
-    {TextId::CardLoadTitle, "\x8Cg\x91\xD1\x93"
-                            "d\x98"
-                            "b\xC3\xDE\xB0\xC0\x82\xF0\x93\xC7\x82\xDD\x8D\x9E\x82\xDD\x92\x86"},
-    // 携帯電話ﾃﾞｰﾀを読み込み中です。\n\nしばらくお待ちください。
-    {TextId::CardLoadText,
-     "\x8Cg\x91\xD1\x93"
-     "d\x98"
-     "b\xC3\xDE\xB0\xC0\x82\xF0\x93\xC7\x82\xDD\x8D\x9E\x82\xDD\x92\x86\x82\xC5\x82\xB7\x81"
-     "B\n\n\x82\xB5\x82\xCE\x82\xE7\x82\xAD\x82\xA8\x91\xD2\x82\xBF\x82\xAD\x82\xBE\x82\xB3\x82\xA2"
-     "\x81"
-     "B"},
-    // 携帯電話ﾃﾞｰﾀを保存中
-    {TextId::CardSaveTitle, "\x8Cg\x91\xD1\x93"
-                            "d\x98"
-                            "b\xC3\xDE\xB0\xC0\x82\xF0\x95\xDB\x91\xB6\x92\x86"},
-    // 携帯電話ﾃﾞｰﾀを保存中です。\n\nしばらくお待ちください。
-    {TextId::CardSaveText, "\x8Cg\x91\xD1\x93"
-                           "d\x98"
-                           "b\xC3\xDE\xB0\xC0\x82\xF0\x95\xDB\x91\xB6\x92\x86\x82\xC5\x82\xB7\x81"
-                           "B\n\n\x82\xB5\x82\xCE\x82\xE7\x82\xAD\x82\xA8\x91\xD2\x82\xBF\x82\xAD"
-                           "\x82\xBE\x82\xB3\x82\xA2\x81"
-                           "B"},
-    // ﾃﾞｰﾀを読み込み中
-    {TextId::PcLoadTitle, "\xC3\xDE\xB0\xC0\x82\xF0\x93\xC7\x82\xDD\x8D\x9E\x82\xDD\x92\x86"},
-    // ﾃﾞｰﾀを読み込み中です。\n\nしばらくお待ちください。
-    {TextId::PcLoadText,
-     "\xC3\xDE\xB0\xC0\x82\xF0\x93\xC7\x82\xDD\x8D\x9E\x82\xDD\x92\x86\x82\xC5\x82\xB7\x81"
-     "B\n\n\x82\xB5\x82\xCE\x82\xE7\x82\xAD\x82\xA8\x91\xD2\x82\xBF\x82\xAD\x82\xBE\x82\xB3\x82\xA2"
-     "\x81"
-     "B"},
-    // ﾃﾞｰﾀを保存中
-    {TextId::PcSaveTitle, "\xC3\xDE\xB0\xC0\x82\xF0\x95\xDB\x91\xB6\x92\x86"},
-    // ﾃﾞｰﾀを保存中です。\n\nしばらくお待ちください。
-    {TextId::PcSaveText, "\xC3\xDE\xB0\xC0\x82\xF0\x95\xDB\x91\xB6\x92\x86\x82\xC5\x82\xB7\x81"
-                         "B\n\n\x82\xB5\x82\xCE\x82\xE7\x82\xAD\x82\xA8\x91\xD2\x82\xBF\x82\xAD\x82"
-                         "\xBE\x82\xB3\x82\xA2\x81"
-                         "B"},
-    // 名前、ﾌﾘｶﾞﾅ、電話番号１のいずれかは入力してください。
+     sjis(
+         "現在開いている%sﾃﾞｰﾀが保存されていません。\nこのまま新規作成すると、未保存のﾃﾞｰﾀは失われます。\n保存しますか？")},
+    {TextId::KindAddress, sjis("ｱﾄﾞﾚｽ帳")},
+    {TextId::KindBookmark, sjis("ﾌﾞｯｸﾏｰｸ")},
+    {TextId::KindMail, sjis("ﾒｰﾙ")},
+    {TextId::KindSchedule, sjis("ｽｹｼﾞｭｰﾙ")},
+    {TextId::DriveSearchTitle, sjis("ﾄﾞﾗｲﾌﾞ検索中")},
+    {TextId::DriveSearchText, sjis("ﾄﾞﾗｲﾌﾞの検索中です。\n\nしばらくお待ちください。")},
+    {TextId::CardLoadTitle, sjis("携帯電話ﾃﾞｰﾀを読み込み中")},
+    {TextId::CardLoadText, sjis("携帯電話ﾃﾞｰﾀを読み込み中です。\n\nしばらくお待ちください。")},
+    {TextId::CardSaveTitle, sjis("携帯電話ﾃﾞｰﾀを保存中")},
+    {TextId::CardSaveText, sjis("携帯電話ﾃﾞｰﾀを保存中です。\n\nしばらくお待ちください。")},
+    {TextId::PcLoadTitle, sjis("ﾃﾞｰﾀを読み込み中")},
+    {TextId::PcLoadText, sjis("ﾃﾞｰﾀを読み込み中です。\n\nしばらくお待ちください。")},
+    {TextId::PcSaveTitle, sjis("ﾃﾞｰﾀを保存中")},
+    {TextId::PcSaveText, sjis("ﾃﾞｰﾀを保存中です。\n\nしばらくお待ちください。")},
     {TextId::AddressNeedsNameOrPhone,
-     "\x96\xBC\x91O\x81"
-     "A\xCC\xD8\xB6\xDE\xC5\x81"
-     "A\x93"
-     "d\x98"
-     "b\x94\xD4\x8D\x86\x82P\x82\xCC\x82\xA2\x82\xB8\x82\xEA\x82\xA9\x82\xCD\x93\xFC\x97\xCD\x82"
-     "\xB5\x82\xC4\x82\xAD\x82\xBE\x82\xB3\x82\xA2\x81"
-     "B"},
-    // 番号が重複しています。\n重複しない番号を指定してください。
-    {TextId::MemoryNumberTaken, "\x94\xD4\x8D\x86\x82\xAA\x8F"
-                                "d\x95\xA1\x82\xB5\x82\xC4\x82\xA2\x82\xDC\x82\xB7\x81"
-                                "B\n\x8F"
-                                "d\x95\xA1\x82\xB5\x82\xC8\x82\xA2\x94\xD4\x8D\x86\x82\xF0\x8Ew\x92"
-                                "\xE8\x82\xB5\x82\xC4\x82\xAD\x82\xBE\x82\xB3\x82\xA2\x81"
-                                "B"},
-    // URLは必ず入力してください。
-    {TextId::UrlRequired,
-     "URL\x82\xCD\x95K\x82\xB8\x93\xFC\x97\xCD\x82\xB5\x82\xC4\x82\xAD\x82\xBE\x82\xB3\x82\xA2\x81"
-     "B"},
-    // ﾃﾝﾎﾟﾗﾘﾌｧｲﾙを開くことができませんでした。\n\nｴﾗｰ番号：0x%x
-    {TextId::TempFileFailed,
-     "\xC3\xDD\xCE\xDF\xD7\xD8\xCC\xA7\xB2\xD9\x82\xF0\x8AJ\x82\xAD\x82\xB1\x82\xC6\x82\xAA\x82\xC5"
-     "\x82\xAB\x82\xDC\x82\xB9\x82\xF1\x82\xC5\x82\xB5\x82\xBD\x81"
-     "B\n\n\xB4\xD7\xB0\x94\xD4\x8D\x86\x81"
-     "F0x%x"},
-    // 警告
-    {TextId::CaptionWarning, "\x8Cx\x8D\x90"},
-    // 情報
-    {TextId::CaptionInformation, "\x8F\xEE\x95\xF1"},
-    // ｴﾗｰ
-    {TextId::CaptionError, "\xB4\xD7\xB0"},
-    // 確認
-    {TextId::CaptionConfirmation, "\x8Am\x94"
-                                  "F"},
-    // 致命的なｴﾗｰ
-    {TextId::CaptionFatal, "\x92v\x96\xBD\x93I\x82\xC8\xB4\xD7\xB0"},
-    // 初期起動時ｴﾗｰ
-    {TextId::CaptionStartupError, "\x8F\x89\x8A\xFA\x8BN\x93\xAE\x8E\x9E\xB4\xD7\xB0"},
-    // %4d年 %2d月
-    {TextId::CalendarMonthTitle, "%4d\x94N %2d\x8C\x8E"},
-    // 電話番号 %d
-    {TextId::PhoneSlotItem, "\x93"
-                            "d\x98"
-                            "b\x94\xD4\x8D\x86 %d"},
-    // ﾒｰﾙｱﾄﾞﾚｽ %d
-    {TextId::MailSlotItem, "\xD2\xB0\xD9\xB1\xC4\xDE\xDA\xBD %d"},
-    // 無期限
-    {TextId::RepeatForever, "\x96\xB3\x8A\xFA\x8C\xC0"},
-    // %d回
-    {TextId::RepeatTimes, "%d\x89\xF1"},
-    // 日
-    {TextId::Sunday, "\x93\xFA"},
-    // 月
-    {TextId::Monday, "\x8C\x8E"},
-    // 火
-    {TextId::Tuesday, "\x89\xCE"},
-    // 水
-    {TextId::Wednesday, "\x90\x85"},
-    // 木
-    {TextId::Thursday, "\x96\xD8"},
-    // 金
-    {TextId::Friday, "\x8B\xE0"},
-    // 土
-    {TextId::Saturday, "\x93y"},
-    // 郵便番号は７桁の数字か、012-3456という形で記入してください。
-    {TextId::PostalCodeShape,
-     "\x97X\x95\xD6\x94\xD4\x8D\x86\x82\xCD\x82V\x8C\x85\x82\xCC\x90\x94\x8E\x9A\x82\xA9\x81"
-     "A012-3456\x82\xC6\x82\xA2\x82\xA4\x8C`"
-     "\x82\xC5\x8BL\x93\xFC\x82\xB5\x82\xC4\x82\xAD\x82\xBE\x82\xB3\x82\xA2\x81"
-     "B"},
-    // 終了時刻が開始時刻よりも前(過去)です。\n終了時刻は開始時刻よりも後(未来)に設定してください。
+     sjis("名前、ﾌﾘｶﾞﾅ、電話番号１のいずれかは入力してください。")},
+    {TextId::MemoryNumberTaken, sjis("番号が重複しています。\n重複しない番号を指定してください。")},
+    {TextId::UrlRequired, sjis("URLは必ず入力してください。")},
+    {TextId::TempFileFailed, sjis("ﾃﾝﾎﾟﾗﾘﾌｧｲﾙを開くことができませんでした。\n\nｴﾗｰ番号：0x%x")},
+    {TextId::CaptionWarning, sjis("警告")},
+    {TextId::CaptionInformation, sjis("情報")},
+    {TextId::CaptionError, sjis("ｴﾗｰ")},
+    {TextId::CaptionConfirmation, sjis("確認")},
+    {TextId::CaptionFatal, sjis("致命的なｴﾗｰ")},
+    {TextId::CaptionStartupError, sjis("初期起動時ｴﾗｰ")},
+    {TextId::CalendarMonthTitle, sjis("%4d年 %2d月")},
+    {TextId::PhoneSlotItem, sjis("電話番号 %d")},
+    {TextId::MailSlotItem, sjis("ﾒｰﾙｱﾄﾞﾚｽ %d")},
+    {TextId::RepeatForever, sjis("無期限")},
+    {TextId::RepeatTimes, sjis("%d回")},
+    {TextId::Sunday, sjis("日")},
+    {TextId::Monday, sjis("月")},
+    {TextId::Tuesday, sjis("火")},
+    {TextId::Wednesday, sjis("水")},
+    {TextId::Thursday, sjis("木")},
+    {TextId::Friday, sjis("金")},
+    {TextId::Saturday, sjis("土")},
+    {TextId::PostalCodeShape, sjis("郵便番号は７桁の数字か、012-3456という形で記入してください。")},
     {TextId::EndBeforeStart,
-     "\x8FI\x97\xB9\x8E\x9E\x8D\x8F\x82\xAA\x8AJ\x8En\x8E\x9E\x8D\x8F\x82\xE6\x82\xE8\x82\xE0\x91O("
-     "\x89\xDF\x8B\x8E)\x82\xC5\x82\xB7\x81"
-     "B\n\x8FI\x97\xB9\x8E\x9E\x8D\x8F\x82\xCD\x8AJ\x8En\x8E\x9E\x8D\x8F\x82\xE6\x82\xE8\x82\xE0"
-     "\x8C\xE3(\x96\xA2\x97\x88)"
-     "\x82\xC9\x90\xDD\x92\xE8\x82\xB5\x82\xC4\x82\xAD\x82\xBE\x82\xB3\x82\xA2\x81"
-     "B"},
-    // 携帯電話に設定できる最大ﾒﾓﾘ番号を超えています。\n\n有効ﾒﾓﾘ番号：0～%d
+     sjis(
+         "終了時刻が開始時刻よりも前(過去)です。\n終了時刻は開始時刻よりも後(未来)に設定してください。")},
     {TextId::MemoryNumberTooHigh,
-     "\x8Cg\x91\xD1\x93"
-     "d\x98"
-     "b\x82\xC9\x90\xDD\x92\xE8\x82\xC5\x82\xAB\x82\xE9\x8D\xC5\x91\xE5\xD2\xD3\xD8\x94\xD4\x8D\x86"
-     "\x82\xF0\x92\xB4\x82\xA6\x82\xC4\x82\xA2\x82\xDC\x82\xB7\x81"
-     "B\n\n\x97L\x8C\xF8\xD2\xD3\xD8\x94\xD4\x8D\x86\x81"
-     "F0\x81`%d"},
-    // ﾌﾞｯｸﾏｰｸ編集ﾋﾞｭｰを表示します
-    {TextId::PromptBookmarkView, "\xCC\xDE\xAF\xB8\xCF\xB0\xB8\x95\xD2\x8FW\xCB\xDE\xAD\xB0\x82\xF0"
-                                 "\x95\x5C\x8E\xA6\x82\xB5\x82\xDC\x82\xB7"},
-    // ｱﾄﾞﾚｽ帳編集ﾋﾞｭｰを表示します
-    {TextId::PromptAddressView, "\xB1\xC4\xDE\xDA\xBD\x92\xA0\x95\xD2\x8FW\xCB\xDE\xAD\xB0\x82\xF0"
-                                "\x95\x5C\x8E\xA6\x82\xB5\x82\xDC\x82\xB7"},
-    // ﾒｰﾙ確認ﾋﾞｭｰを表示します
-    {TextId::PromptMailView, "\xD2\xB0\xD9\x8Am\x94"
-                             "F\xCB\xDE\xAD\xB0\x82\xF0\x95\x5C\x8E\xA6\x82\xB5\x82\xDC\x82\xB7"},
-    // ｽｹｼﾞｭｰﾙ編集ﾋﾞｭｰを表示します
-    {TextId::PromptScheduleView, "\xBD\xB9\xBC\xDE\xAD\xB0\xD9\x95\xD2\x8FW\xCB\xDE\xAD\xB0\x82\xF0"
-                                 "\x95\x5C\x8E\xA6\x82\xB5\x82\xDC\x82\xB7"},
-    // 携帯電話の機種設定を行います
-    {TextId::PromptModelSetting,
-     "\x8Cg\x91\xD1\x93"
-     "d\x98"
-     "b\x82\xCC\x8B@\x8E\xED\x90\xDD\x92\xE8\x82\xF0\x8Ds\x82\xA2\x82\xDC\x82\xB7"},
-    // 広告
-    {TextId::PromptBanner, "\x8DL\x8D\x90"},
-    // HTMLﾍﾙﾌﾟを表示します
-    {TextId::PromptHelp, "HTML\xCD\xD9\xCC\xDF\x82\xF0\x95\x5C\x8E\xA6\x82\xB5\x82\xDC\x82\xB7"},
-    // ｱﾌﾟﾘｹｰｼｮﾝを終了します
-    {TextId::PromptExit,
-     "\xB1\xCC\xDF\xD8\xB9\xB0\xBC\xAE\xDD\x82\xF0\x8FI\x97\xB9\x82\xB5\x82\xDC\x82\xB7"},
-    // 既存のﾃﾞｰﾀを開きます
-    {TextId::PromptOpen,
-     "\x8A\xF9\x91\xB6\x82\xCC\xC3\xDE\xB0\xC0\x82\xF0\x8AJ\x82\xAB\x82\xDC\x82\xB7"},
-    // 作業中のﾃﾞｰﾀを新しい名前で保存します
-    {TextId::PromptSaveAs, "\x8D\xEC\x8B\xC6\x92\x86\x82\xCC\xC3\xDE\xB0\xC0\x82\xF0\x90V\x82\xB5"
-                           "\x82\xA2\x96\xBC\x91O\x82\xC5\x95\xDB\x91\xB6\x82\xB5\x82\xDC\x82\xB7"},
-    // ｱｲﾃﾑを追加します
-    {TextId::PromptAdd, "\xB1\xB2\xC3\xD1\x82\xF0\x92\xC7\x89\xC1\x82\xB5\x82\xDC\x82\xB7"},
-    // 選択中のｱｲﾃﾑを編集します
-    {TextId::PromptEdit,
-     "\x91I\x91\xF0\x92\x86\x82\xCC\xB1\xB2\xC3\xD1\x82\xF0\x95\xD2\x8FW\x82\xB5\x82\xDC\x82\xB7"},
-    // 選択中のｱｲﾃﾑを削除します
-    {TextId::PromptDelete, "\x91I\x91\xF0\x92\x86\x82\xCC\xB1\xB2\xC3\xD1\x82\xF0\x8D\xED\x8F\x9C"
-                           "\x82\xB5\x82\xDC\x82\xB7"},
-    // ｱﾌﾟﾘｹｰｼｮﾝのﾒｲﾝﾋﾞｭｰに戻ります
-    {TextId::PromptMainView, "\xB1\xCC\xDF\xD8\xB9\xB0\xBC\xAE\xDD\x82\xCC\xD2\xB2\xDD\xCB\xDE\xAD"
-                             "\xB0\x82\xC9\x96\xDF\x82\xE8\x82\xDC\x82\xB7"},
-    // ﾒﾓﾘｰｶｰﾄﾞから携帯電話のﾃﾞｰﾀを読み込みます
-    {TextId::PromptLoadCard,
-     "\xD2\xD3\xD8\xB0\xB6\xB0\xC4\xDE\x82\xA9\x82\xE7\x8Cg\x91\xD1\x93"
-     "d\x98"
-     "b\x82\xCC\xC3\xDE\xB0\xC0\x82\xF0\x93\xC7\x82\xDD\x8D\x9E\x82\xDD\x82\xDC\x82\xB7"},
-    // ﾒﾓﾘｰｶｰﾄﾞに携帯電話のﾃﾞｰﾀを保存します
-    {TextId::PromptSaveCard,
-     "\xD2\xD3\xD8\xB0\xB6\xB0\xC4\xDE\x82\xC9\x8Cg\x91\xD1\x93"
-     "d\x98"
-     "b\x82\xCC\xC3\xDE\xB0\xC0\x82\xF0\x95\xDB\x91\xB6\x82\xB5\x82\xDC\x82\xB7"},
-    // ﾃﾞｰﾀを新規作成します
-    {TextId::PromptNew,
-     "\xC3\xDE\xB0\xC0\x82\xF0\x90V\x8BK\x8D\xEC\x90\xAC\x82\xB5\x82\xDC\x82\xB7"},
-    // 選択中のｱｲﾃﾑを閲覧します
-    {TextId::PromptViewItem,
-     "\x91I\x91\xF0\x92\x86\x82\xCC\xB1\xB2\xC3\xD1\x82\xF0\x89{\x97\x97\x82\xB5\x82\xDC\x82\xB7"},
-    // 作業中のﾃﾞｰﾀを上書きして保存します
-    {TextId::PromptSave, "\x8D\xEC\x8B\xC6\x92\x86\x82\xCC\xC3\xDE\xB0\xC0\x82\xF0\x8F\xE3\x8F\x91"
-                         "\x82\xAB\x82\xB5\x82\xC4\x95\xDB\x91\xB6\x82\xB5\x82\xDC\x82\xB7"},
-    // 未対応OSです。\n対応OSを確認してください。
-    {TextId::UnsupportedOs, "\x96\xA2\x91\xCE\x89\x9EOS\x82\xC5\x82\xB7\x81"
-                            "B\n\x91\xCE\x89\x9EOS\x82\xF0\x8Am\x94"
-                            "F\x82\xB5\x82\xC4\x82\xAD\x82\xBE\x82\xB3\x82\xA2\x81"
-                            "B"},
-    // 画面の解像度を800×600以上でご利用ください。
-    {TextId::ScreenTooSmall,
-     "\x89\xE6\x96\xCA\x82\xCC\x89\xF0\x91\x9C\x93x\x82\xF0"
-     "800\x81~600\x88\xC8\x8F\xE3\x82\xC5\x82\xB2\x97\x98\x97p\x82\xAD\x82\xBE\x82\xB3\x82\xA2\x81"
-     "B"},
-    // 画面の色を16ﾋﾞｯﾄ以上でご利用ください。
-    {TextId::TooFewColours, "\x89\xE6\x96\xCA\x82\xCC\x90"
-                            "F\x82\xF0"
-                            "16\xCB\xDE\xAF\xC4\x88\xC8\x8F\xE3\x82\xC5\x82\xB2\x97\x98\x97p\x82"
-                            "\xAD\x82\xBE\x82\xB3\x82\xA2\x81"
-                            "B"},
-    // ﾒﾓﾘ容量が不足しています。\n\n起動に失敗しました。
-    {TextId::OutOfMemoryAtStart,
-     "\xD2\xD3\xD8\x97"
-     "e\x97\xCA\x82\xAA\x95s\x91\xAB\x82\xB5\x82\xC4\x82\xA2\x82\xDC\x82\xB7\x81"
-     "B\n\n\x8BN\x93\xAE\x82\xC9\x8E\xB8\x94s\x82\xB5\x82\xDC\x82\xB5\x82\xBD\x81"
-     "B"},
-    // ﾌﾟﾗｸﾞｲﾝが見つかりません。
-    {TextId::PluginsMissing, "\xCC\xDF\xD7\xB8\xDE\xB2\xDD\x82\xAA\x8C\xA9\x82\xC2\x82\xA9\x82\xE8"
-                             "\x82\xDC\x82\xB9\x82\xF1\x81"
-                             "B"},
-    // ﾌﾟﾗｸﾞｲﾝの初期設定に失敗しました。
-    {TextId::PluginSetupFailed, "\xCC\xDF\xD7\xB8\xDE\xB2\xDD\x82\xCC\x8F\x89\x8A\xFA\x90\xDD\x92"
-                                "\xE8\x82\xC9\x8E\xB8\x94s\x82\xB5\x82\xDC\x82\xB5\x82\xBD\x81"
-                                "B"},
-    // ｱﾌﾟﾘｹｰｼｮﾝの起動に失敗しました。\n\nｴﾗｰ番号 = %d
-    {TextId::StartupFailed, "\xB1\xCC\xDF\xD8\xB9\xB0\xBC\xAE\xDD\x82\xCC\x8BN\x93\xAE\x82\xC9\x8E"
-                            "\xB8\x94s\x82\xB5\x82\xDC\x82\xB5\x82\xBD\x81"
-                            "B\n\n\xB4\xD7\xB0\x94\xD4\x8D\x86 = %d"},
-    // 無題
-    {TextId::Untitled, "\x96\xB3\x91\xE8"},
-    // %d 件中 %d 件選択
-    {TextId::SelectionCount, "%d \x8C\x8F\x92\x86 %d \x8C\x8F\x91I\x91\xF0"},
-    // 選択されている%sを削除します。（取り消しできません）\nよろしいですか？
+     sjis("携帯電話に設定できる最大ﾒﾓﾘ番号を超えています。\n\n有効ﾒﾓﾘ番号：0～%d")},
+    {TextId::PromptBookmarkView, sjis("ﾌﾞｯｸﾏｰｸ編集ﾋﾞｭｰを表示します")},
+    {TextId::PromptAddressView, sjis("ｱﾄﾞﾚｽ帳編集ﾋﾞｭｰを表示します")},
+    {TextId::PromptMailView, sjis("ﾒｰﾙ確認ﾋﾞｭｰを表示します")},
+    {TextId::PromptScheduleView, sjis("ｽｹｼﾞｭｰﾙ編集ﾋﾞｭｰを表示します")},
+    {TextId::PromptModelSetting, sjis("携帯電話の機種設定を行います")},
+    {TextId::PromptBanner, sjis("広告")},
+    {TextId::PromptHelp, sjis("HTMLﾍﾙﾌﾟを表示します")},
+    {TextId::PromptExit, sjis("ｱﾌﾟﾘｹｰｼｮﾝを終了します")},
+    {TextId::PromptOpen, sjis("既存のﾃﾞｰﾀを開きます")},
+    {TextId::PromptSaveAs, sjis("作業中のﾃﾞｰﾀを新しい名前で保存します")},
+    {TextId::PromptAdd, sjis("ｱｲﾃﾑを追加します")},
+    {TextId::PromptEdit, sjis("選択中のｱｲﾃﾑを編集します")},
+    {TextId::PromptDelete, sjis("選択中のｱｲﾃﾑを削除します")},
+    {TextId::PromptMainView, sjis("ｱﾌﾟﾘｹｰｼｮﾝのﾒｲﾝﾋﾞｭｰに戻ります")},
+    {TextId::PromptLoadCard, sjis("ﾒﾓﾘｰｶｰﾄﾞから携帯電話のﾃﾞｰﾀを読み込みます")},
+    {TextId::PromptSaveCard, sjis("ﾒﾓﾘｰｶｰﾄﾞに携帯電話のﾃﾞｰﾀを保存します")},
+    {TextId::PromptNew, sjis("ﾃﾞｰﾀを新規作成します")},
+    {TextId::PromptViewItem, sjis("選択中のｱｲﾃﾑを閲覧します")},
+    {TextId::PromptSave, sjis("作業中のﾃﾞｰﾀを上書きして保存します")},
+    {TextId::UnsupportedOs, sjis("未対応OSです。\n対応OSを確認してください。")},
+    {TextId::ScreenTooSmall, sjis("画面の解像度を800×600以上でご利用ください。")},
+    {TextId::TooFewColours, sjis("画面の色を16ﾋﾞｯﾄ以上でご利用ください。")},
+    {TextId::OutOfMemoryAtStart, sjis("ﾒﾓﾘ容量が不足しています。\n\n起動に失敗しました。")},
+    {TextId::PluginsMissing, sjis("ﾌﾟﾗｸﾞｲﾝが見つかりません。")},
+    {TextId::PluginSetupFailed, sjis("ﾌﾟﾗｸﾞｲﾝの初期設定に失敗しました。")},
+    {TextId::StartupFailed, sjis("ｱﾌﾟﾘｹｰｼｮﾝの起動に失敗しました。\n\nｴﾗｰ番号 = %d")},
+    {TextId::Untitled, sjis("無題")},
+    {TextId::SelectionCount, sjis("%d 件中 %d 件選択")},
     {TextId::DeleteQuestion,
-     "\x91I\x91\xF0\x82\xB3\x82\xEA\x82\xC4\x82\xA2\x82\xE9%"
-     "s\x82\xF0\x8D\xED\x8F\x9C\x82\xB5\x82\xDC\x82\xB7\x81"
-     "B\x81i\x8E\xE6\x82\xE8\x8F\xC1\x82\xB5\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1\x81j\n\x82\xE6"
-     "\x82\xEB\x82\xB5\x82\xA2\x82\xC5\x82\xB7\x82\xA9\x81H"},
-    // %sが保存されていません。\nこのまま終了すると、未保存のﾃﾞｰﾀは失われます。\n\n保存しますか？
+     sjis("選択されている%sを削除します。（取り消しできません）\nよろしいですか？")},
     {TextId::UnsavedAtExit,
-     "%s\x82\xAA\x95\xDB\x91\xB6\x82\xB3\x82\xEA\x82\xC4\x82\xA2\x82\xDC\x82\xB9\x82\xF1\x81"
-     "B\n\x82\xB1\x82\xCC\x82\xDC\x82\xDC\x8FI\x97\xB9\x82\xB7\x82\xE9\x82\xC6\x81"
-     "A\x96\xA2\x95\xDB\x91\xB6\x82\xCC\xC3\xDE\xB0\xC0\x82\xCD\x8E\xB8\x82\xED\x82\xEA\x82\xDC\x82"
-     "\xB7\x81"
-     "B\n\n\x95\xDB\x91\xB6\x82\xB5\x82\xDC\x82\xB7\x82\xA9\x81H"},
-    // 携帯電話を変更しようとしています。\n\n続行する場合、全てのﾃﾞｰﾀを新規作成しますがよろしいですか？
+     sjis(
+         "%sが保存されていません。\nこのまま終了すると、未保存のﾃﾞｰﾀは失われます。\n\n保存しますか？")},
     {TextId::ModelChangeQuestion,
-     "\x8Cg\x91\xD1\x93"
-     "d\x98"
-     "b\x82\xF0\x95\xCF\x8DX\x82\xB5\x82\xE6\x82\xA4\x82\xC6\x82\xB5\x82\xC4\x82\xA2\x82\xDC\x82"
-     "\xB7\x81"
-     "B\n\n\x91\xB1\x8Ds\x82\xB7\x82\xE9\x8F\xEA\x8D\x87\x81"
-     "A\x91S\x82\xC4\x82\xCC\xC3\xDE\xB0\xC0\x82\xF0\x90V\x8BK\x8D\xEC\x90\xAC\x82\xB5\x82\xDC\x82"
-     "\xB7\x82\xAA\x82\xE6\x82\xEB\x82\xB5\x82\xA2\x82\xC5\x82\xB7\x82\xA9\x81H"},
-    // 携帯電話の変更はｷｬﾝｾﾙされました。
-    {TextId::ModelChangeCancelled, "\x8Cg\x91\xD1\x93"
-                                   "d\x98"
-                                   "b\x82\xCC\x95\xCF\x8DX\x82\xCD\xB7\xAC\xDD\xBE\xD9\x82\xB3\x82"
-                                   "\xEA\x82\xDC\x82\xB5\x82\xBD\x81"
-                                   "B"},
-    // 「%s」ﾌﾟﾗｸﾞｲﾝ用のﾃﾞｰﾀです。\n\n読み込みを中止しました。
-    {TextId::DataOfOtherPlugin,
-     "\x81u%s\x81v\xCC\xDF\xD7\xB8\xDE\xB2\xDD\x97p\x82\xCC\xC3\xDE\xB0\xC0\x82\xC5\x82\xB7\x81"
-     "B\n\n\x93\xC7\x82\xDD\x8D\x9E\x82\xDD\x82\xF0\x92\x86\x8E~"
-     "\x82\xB5\x82\xDC\x82\xB5\x82\xBD\x81"
-     "B"},
-    // 不明なﾌﾟﾗｸﾞｲﾝ用のﾃﾞｰﾀです。\n\n読み込みを中止しました。
-    {TextId::DataOfUnknownPlugin, "\x95s\x96\xBE\x82\xC8\xCC\xDF\xD7\xB8\xDE\xB2\xDD\x97p\x82\xCC"
-                                  "\xC3\xDE\xB0\xC0\x82\xC5\x82\xB7\x81"
-                                  "B\n\n\x93\xC7\x82\xDD\x8D\x9E\x82\xDD\x82\xF0\x92\x86\x8E~"
-                                  "\x82\xB5\x82\xDC\x82\xB5\x82\xBD\x81"
-                                  "B"},
-    // 携帯機種の選択
-    {TextId::ModelDialogTitle, "\x8Cg\x91\xD1\x8B@\x8E\xED\x82\xCC\x91I\x91\xF0"},
-    // 携帯機種選択
-    {TextId::ModelDialogLabel, "\x8Cg\x91\xD1\x8B@\x8E\xED\x91I\x91\xF0"},
-    // 機種毎に文字最大数が違うために、別の機種のﾃﾞｰﾀを編集すると文字が削除されたり、アイコン等が変更される場合があります。
+     sjis(
+         "携帯電話を変更しようとしています。\n\n続行する場合、全てのﾃﾞｰﾀを新規作成しますがよろしいですか？")},
+    {TextId::ModelChangeCancelled, sjis("携帯電話の変更はｷｬﾝｾﾙされました。")},
+    {TextId::DataOfOtherPlugin, sjis("「%s」ﾌﾟﾗｸﾞｲﾝ用のﾃﾞｰﾀです。\n\n読み込みを中止しました。")},
+    {TextId::DataOfUnknownPlugin, sjis("不明なﾌﾟﾗｸﾞｲﾝ用のﾃﾞｰﾀです。\n\n読み込みを中止しました。")},
+    {TextId::ModelDialogTitle, sjis("携帯機種の選択")},
+    {TextId::ModelDialogLabel, sjis("携帯機種選択")},
     {TextId::ModelDialogNote,
-     "\x8B@"
-     "\x8E\xED\x96\x88\x82\xC9\x95\xB6\x8E\x9A\x8D\xC5\x91\xE5\x90\x94\x82\xAA\x88\xE1\x82\xA4\x82"
-     "\xBD\x82\xDF\x82\xC9\x81"
-     "A\x95\xCA\x82\xCC\x8B@"
-     "\x8E\xED\x82\xCC\xC3\xDE\xB0\xC0\x82\xF0\x95\xD2\x8FW\x82\xB7\x82\xE9\x82\xC6\x95\xB6\x8E\x9A"
-     "\x82\xAA\x8D\xED\x8F\x9C\x82\xB3\x82\xEA\x82\xBD\x82\xE8\x81"
-     "A\x83"
-     "A\x83"
-     "C\x83R\x83\x93\x93\x99\x82\xAA\x95\xCF\x8DX\x82\xB3\x82\xEA\x82\xE9\x8F\xEA\x8D\x87\x82\xAA"
-     "\x82\xA0\x82\xE8\x82\xDC\x82\xB7\x81"
-     "B"},
-    // ｷｬﾝｾﾙ
-    {TextId::CancelButton, "\xB7\xAC\xDD\xBE\xD9"},
-    // ﾊﾞｰｼﾞｮﾝ情報
-    {TextId::AboutMenuItem, "\xCA\xDE\xB0\xBC\xDE\xAE\xDD\x8F\xEE\x95\xF1"},
-    // Cellvaneのﾊﾞｰｼﾞｮﾝ情報
-    {TextId::AboutTitle, "Cellvane\x82\xCC\xCA\xDE\xB0\xBC\xDE\xAE\xDD\x8F\xEE\x95\xF1"},
-    // Version 1.0 Rel.200311121826
+     sjis(
+         "機種毎に文字最大数が違うために、別の機種のﾃﾞｰﾀを編集すると文字が削除されたり、アイコン等が変更される場合があります。")},
+    {TextId::CancelButton, sjis("ｷｬﾝｾﾙ")},
+    {TextId::AboutMenuItem, sjis("ﾊﾞｰｼﾞｮﾝ情報")},
+    {TextId::AboutTitle, sjis("Cellvaneのﾊﾞｰｼﾞｮﾝ情報")},
     {TextId::AboutVersion, "Version 1.0 Rel.200311121826"},
-    // ﾌｧｲﾙ(&F)
-    {TextId::FileMenu, "\xCC\xA7\xB2\xD9(&F)"},
-    // 新規作成
-    {TextId::MenuNew, "\x90V\x8BK\x8D\xEC\x90\xAC"},
-    // 開く
-    {TextId::MenuOpen, "\x8AJ\x82\xAD"},
-    // 別名で保存
-    {TextId::MenuSaveAs, "\x95\xCA\x96\xBC\x82\xC5\x95\xDB\x91\xB6"},
-    // 上書き保存
-    {TextId::MenuSave, "\x8F\xE3\x8F\x91\x82\xAB\x95\xDB\x91\xB6"},
-    // ｱﾌﾟﾘｹｰｼｮﾝの終了
-    {TextId::MenuExit, "\xB1\xCC\xDF\xD8\xB9\xB0\xBC\xAE\xDD\x82\xCC\x8FI\x97\xB9"},
-    // 新規追加
-    {TextId::ContextAdd, "\x90V\x8BK\x92\xC7\x89\xC1"},
-    // 編集
-    {TextId::ContextEdit, "\x95\xD2\x8FW"},
-    // 削除
-    {TextId::ContextDelete, "\x8D\xED\x8F\x9C"},
-    // ﾌﾞｯｸﾏｰｸ先URL閲覧
-    {TextId::ContextOpenUrl, "\xCC\xDE\xAF\xB8\xCF\xB0\xB8\x90\xE6URL\x89{\x97\x97"},
-    // ﾒｰﾙ閲覧
-    {TextId::ContextOpenMail, "\xD2\xB0\xD9\x89{\x97\x97"},
+    {TextId::FileMenu, sjis("ﾌｧｲﾙ(&F)")},
+    {TextId::MenuNew, sjis("新規作成")},
+    {TextId::MenuOpen, sjis("開く")},
+    {TextId::MenuSaveAs, sjis("別名で保存")},
+    {TextId::MenuSave, sjis("上書き保存")},
+    {TextId::MenuExit, sjis("ｱﾌﾟﾘｹｰｼｮﾝの終了")},
+    {TextId::ContextAdd, sjis("新規追加")},
+    {TextId::ContextEdit, sjis("編集")},
+    {TextId::ContextDelete, sjis("削除")},
+    {TextId::ContextOpenUrl, sjis("ﾌﾞｯｸﾏｰｸ先URL閲覧")},
+    {TextId::ContextOpenMail, sjis("ﾒｰﾙ閲覧")},
 };
 
 } // namespace

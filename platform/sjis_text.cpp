@@ -38,7 +38,7 @@ std::string convert(std::string_view input, const char *to, const char *from,
 
 std::string sjisToUtf8(std::string_view sjis)
 {
-    return convert(sjis, "UTF-8", "CP932", "\xEF\xBF\xBD");
+    return convert(sjis, "UTF-8", "CP932", "\xEF\xBF\xBD"); // U+FFFD in UTF-8
 }
 
 std::string utf8ToSjis(std::string_view utf8)

@@ -10,7 +10,7 @@
 
 namespace plugin {
 
-// One option list: the texts (Shift_JIS) in index order.
+// One option list: the texts (Shift_JIS, written as sjis("...")) in index order.
 struct OptionList
 {
     int32_t type; // InformType 201 .. 403

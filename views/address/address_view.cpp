@@ -2,6 +2,7 @@
 
 #include "common/data_kind.h"
 #include "common/records.h"
+#include "common/sjis_literal.h"
 
 #include <cstdio>
 
@@ -22,25 +23,17 @@ CAddressView::CAddressView(QWidget *parent)
                {platform::MessageIcon::Question, platform::MessageAnswer::No}, parent)
 {
     setObjectName("AddressView");
-    setColumns({{"\x94\xD4\x8D\x86", 40},     // 番号
-                {"\x96\xBC\x91O", 100},       // 名前
-                {"\xCC\xD8\xB6\xDE\xC5", 80}, // ﾌﾘｶﾞﾅ
-                {"\x93"
-                 "d\x98"
-                 "b\x94\xD4\x8D\x86",
-                 100}, // 電話番号
-                {"\x93"
-                 "d\x98"
-                 "b\xB1\xB2\xBA\xDD",
-                 70}, // 電話ｱｲｺﾝ
-                {"\x93"
-                 "d\x8Eq\xD2\xB0\xD9",
-                 180},                                 // 電子ﾒｰﾙ
-                {"\xD2\xB0\xD9\xB1\xB2\xBA\xDD", 70},  // ﾒｰﾙｱｲｺﾝ
-                {"\xB8\xDE\xD9\xB0\xCC\xDF", 50},      // ｸﾞﾙｰﾌﾟ
-                {"\x97X\x95\xD6\x94\xD4\x8D\x86", 70}, // 郵便番号
-                {"\x8FZ\x8F\x8A", 40},                 // 住所
-                {"\xD2\xD3", 30}});                    // ﾒﾓ
+    setColumns({{sjis("番号"), 40},
+                {sjis("名前"), 100},
+                {sjis("ﾌﾘｶﾞﾅ"), 80},
+                {sjis("電話番号"), 100},
+                {sjis("電話ｱｲｺﾝ"), 70},
+                {sjis("電子ﾒｰﾙ"), 180},
+                {sjis("ﾒｰﾙｱｲｺﾝ"), 70},
+                {sjis("ｸﾞﾙｰﾌﾟ"), 50},
+                {sjis("郵便番号"), 70},
+                {sjis("住所"), 40},
+                {sjis("ﾒﾓ"), 30}});
 }
 
 int CAddressView::entryCount() const

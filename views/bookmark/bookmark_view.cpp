@@ -2,6 +2,7 @@
 
 #include "common/data_kind.h"
 #include "common/records.h"
+#include "common/sjis_literal.h"
 
 namespace views {
 CBookMarkView::CBookMarkView(QWidget *parent)
@@ -9,9 +10,7 @@ CBookMarkView::CBookMarkView(QWidget *parent)
                {platform::MessageIcon::Question, platform::MessageAnswer::No}, parent)
 {
     setObjectName("BookMarkView");
-    setColumns({{"\xC0\xB2\xC4\xD9", 160}, // ﾀｲﾄﾙ
-                {"URL", 350},
-                {"\xCC\xAB\xD9\xC0\xDE", 80}}); // ﾌｫﾙﾀﾞ
+    setColumns({{sjis("ﾀｲﾄﾙ"), 160}, {"URL", 350}, {sjis("ﾌｫﾙﾀﾞ"), 80}});
 }
 
 std::vector<std::string> CBookMarkView::rowTexts(int index) const

@@ -2,6 +2,7 @@
 
 #include "common/data_kind.h"
 #include "common/records.h"
+#include "common/sjis_literal.h"
 
 #include <cstdio>
 
@@ -11,10 +12,8 @@ CMailView::CMailView(QWidget *parent)
                {platform::MessageIcon::Warning, platform::MessageAnswer::Cancel}, parent)
 {
     setObjectName("MailView");
-    setColumns({{"\x8F\xF3\x91\xD4", 80},       // 状態
-                {"\x91\x97\x90M\x8E\xD2", 210}, // 送信者
-                {"\x93\xFA\x8E\x9E", 160},      // 日時
-                {"\x8C\x8F\x96\xBC", 340}});    // 件名
+    setColumns(
+        {{sjis("状態"), 80}, {sjis("送信者"), 210}, {sjis("日時"), 160}, {sjis("件名"), 340}});
 }
 
 std::vector<std::string> CMailView::rowTexts(int index) const

@@ -2,6 +2,7 @@
 
 #include "common/data_kind.h"
 #include "common/records.h"
+#include "common/sjis_literal.h"
 
 #include <string>
 
@@ -11,15 +12,13 @@ CCalendarView::CCalendarView(QWidget *parent)
                {platform::MessageIcon::Warning, platform::MessageAnswer::Cancel}, parent)
 {
     setObjectName("CalendarView");
-    setColumns({{"\x8AJ\x8En\x8E\x9E\x8A\xD4", 160},    // 開始時間
-                {"\x8FI\x97\xB9\x8E\x9E\x8A\xD4", 160}, // 終了時間
-                {"\x8CJ\x82\xE8\x95\xD4\x82\xB5", 80},  // 繰り返し
-                {"\x97j\x93\xFA\x8Ew\x92\xE8", 160},    // 曜日指定
-                {"\x93\xE0\x97"
-                 "e",
-                 200},                                     // 内容
-                {"\xB1\xD7\xB0\xD1\x8E\x9E\x8A\xD4", 100}, // ｱﾗｰﾑ時間
-                {"\xB1\xB2\xBA\xDD", 60}});                // ｱｲｺﾝ
+    setColumns({{sjis("開始時間"), 160},
+                {sjis("終了時間"), 160},
+                {sjis("繰り返し"), 80},
+                {sjis("曜日指定"), 160},
+                {sjis("内容"), 200},
+                {sjis("ｱﾗｰﾑ時間"), 100},
+                {sjis("ｱｲｺﾝ"), 60}});
 }
 
 std::vector<std::string> CCalendarView::rowTexts(int index) const

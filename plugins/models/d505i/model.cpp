@@ -1,14 +1,15 @@
 // The D505i: its tables and how its address cards differ.
 #include "plugins/core/model.h"
+#include "common/sjis_literal.h"
 
 namespace plugin {
 namespace {
 
 const char *const kPhoneIcons[] = {
-    "\x93\x64\x98\x62", // 電話
-    "\x8E\xA9\x91\xEE", // 自宅
-    "\x8C\x67\x91\xD1", // 携帯
-    "\x89\xEF\x8E\xD0", // 会社
+    sjis("電話"),
+    sjis("自宅"),
+    sjis("携帯"),
+    sjis("会社"),
 };
 
 const OptionList kOptionLists[] = {
@@ -104,11 +105,86 @@ const BookmarkFormat kBookmarkFormat = {
 const ModelDefinition kModel = {
     .modelName = "DoCoMo D505i",
     .pluginCode = 0x444D0101,
-    .bookmarkLimits = {{}, 1, 50, 0, 5, 256, 1, 24, 2, 18, 2},
-    .addressLimits = {{}, 0, 500, 0, 0, 0, 0, 49, 32, 2, 32, 1, 3, 24, 1, 0,
-                      0,  3, 50,  1, 0, 0, 0, 0,  0,  0, 0,  0, 1, 0,  0, 0},
-    .scheduleLimits = {{}, 0, 100, 1, 1, 0, 0, 1, 1, 0, 2, 256, 2,    0,
-                       2,  3, 0,   1, 0, 0, 0, 0, 0, 0, 0, 0,   2002, 2099},
+    .bookmarkLimits =
+        {
+            .header = {},
+            .word20 = 1,
+            .capacity = 50,
+            .word28 = 0,
+            .word32 = 5,
+            .urlLength = 256,
+            .word40 = 1,
+            .titleLength = 24,
+            .titleInputMode = 2,
+            .word52 = 18,
+            .word56 = 2,
+        },
+    .addressLimits =
+        {
+            .header = {},
+            .word20 = 0,
+            .capacity = 500,
+            .numbersBelowCapacity = 0,
+            .ownerRequired = 0,
+            .word36 = 0,
+            .word40 = 0,
+            .word44 = 49,
+            .nameLength = 32,
+            .word52 = 2,
+            .readingLength = 32,
+            .word60 = 1,
+            .phoneSlots = 3,
+            .phoneLength = 24,
+            .word72 = 1,
+            .word76 = 0,
+            .word80 = 0,
+            .mailSlots = 3,
+            .mailLength = 50,
+            .word92 = 1,
+            .word96 = 0,
+            .word100 = 0,
+            .postalCodeLength = 0,
+            .word108 = 0,
+            .postalAddressLength = 0,
+            .word116 = 0,
+            .noteLength = 0,
+            .word124 = 0,
+            .phoneIconChoice = 1,
+            .mailIconChoice = 0,
+            .phoneIlluminationChoice = 0,
+            .mailIlluminationChoice = 0,
+        },
+    .scheduleLimits =
+        {
+            .header = {},
+            .word20 = 0,
+            .capacity = 100,
+            .word28 = 1,
+            .word32 = 1,
+            .startTimeOption = 0,
+            .endTimeOption = 0,
+            .alarmAvailable = 1,
+            .word48 = 1,
+            .summaryLength = 0,
+            .word56 = 2,
+            .descriptionLength = 256,
+            .word64 = 2,
+            .locationLength = 0,
+            .word72 = 2,
+            .highestRepeatRule = 3,
+            .weekdayChoice = 0,
+            .repeatCountChoice = 1,
+            .alarmOption = 0,
+            .word92 = 0,
+            .allDayChoice = 0,
+            .alarmToneChoice = 0,
+            .alarmVolumeChoice = 0,
+            .alarmTimeOption = 0,
+            .alarmLeadTimeOption = 0,
+            .largestAlarmLead = 0,
+            .firstYear = 2002,
+            .lastYear = 2099,
+        },
     .optionLists = kOptionLists,
     .cardFiles = kCardLocations,
     .managementDescriptor = nullptr,

@@ -1,103 +1,42 @@
 // The F505i: its tables and how its address cards differ.
 #include "plugins/core/model.h"
+#include "common/sjis_literal.h"
 #include "plugins/core/sd_card_locations.h"
 
 namespace plugin {
 namespace {
 
 const char *const kPhoneIcons[] = {
-    "\x8C\x67\x91\xD1\x93\x64\x98\x62",         // 携帯電話
-    "\x82\x6F\x82\x67\x82\x72",                 // ＰＨＳ
-    "\x8D\x95\x93\x64\x98\x62",                 // 黒電話
-    "\x82\x65\x82\x60\x82\x77",                 // ＦＡＸ
-    "\x89\xC6\x82\x50",                         // 家１
-    "\x89\xC6\x82\x51",                         // 家２
-    "\x83\x8C\x83\x58\x83\x67\x83\x89\x83\x93", // レストラン
-    "\x89\xEF\x8E\xD0\x82\x50",                 // 会社１
-    "\x89\xEF\x8E\xD0\x82\x51",                 // 会社２
-    "\x8A\x77\x8D\x5A",                         // 学校
-    "\x93\x58",                                 // 店
-    "\x95\x61\x89\x40",                         // 病院
-    "\x97\xF6\x90\x6C",                         // 恋人
-    "\x92\x6A\x90\xAB",                         // 男性
-    "\x8F\x97\x90\xAB",                         // 女性
-    "\x92\x6A\x82\xCC\x8E\x71",                 // 男の子
-    "\x8F\x97\x82\xCC\x8E\x71",                 // 女の子
-    "\x83\x4A\x83\x47\x83\x8B",                 // カエル
-    "\x83\x41\x83\x71\x83\x8B",                 // アヒル
-    "\x83\x43\x83\x6B",                         // イヌ
-    "\x83\x6C\x83\x52",                         // ネコ
-    "\x83\x43\x83\x8B\x83\x4A",                 // イルカ
+    sjis("携帯電話"), sjis("ＰＨＳ"),     sjis("黒電話"), sjis("ＦＡＸ"), sjis("家１"),
+    sjis("家２"),     sjis("レストラン"), sjis("会社１"), sjis("会社２"), sjis("学校"),
+    sjis("店"),       sjis("病院"),       sjis("恋人"),   sjis("男性"),   sjis("女性"),
+    sjis("男の子"),   sjis("女の子"),     sjis("カエル"), sjis("アヒル"), sjis("イヌ"),
+    sjis("ネコ"),     sjis("イルカ"),
 };
 
 const char *const kMailIcons[] = {
-    "\x83\x81\x81\x5B\x83\x8B",                         // メール
-    "\x8C\x67\x91\xD1\x83\x81\x81\x5B\x83\x8B",         // 携帯メール
-    "\x82\x6F\x82\x67\x82\x72\x83\x81\x81\x5B\x83\x8B", // ＰＨＳメール
-    "\x82\x6F\x82\x62\x83\x81\x81\x5B\x83\x8B",         // ＰＣメール
-    "\x89\xC6\x82\x50",                                 // 家１
-    "\x89\xC6\x82\x51",                                 // 家２
-    "\x89\xEF\x8E\xD0\x82\x50",                         // 会社１
-    "\x89\xEF\x8E\xD0\x82\x51",                         // 会社２
-    "\x92\x6A\x90\xAB",                                 // 男性
-    "\x8F\x97\x90\xAB",                                 // 女性
-    "\x92\x6A\x82\xCC\x8E\x71",                         // 男の子
-    "\x8F\x97\x82\xCC\x8E\x71",                         // 女の子
-    "\x97\xF6\x90\x6C",                                 // 恋人
-    "\x83\x4A\x83\x47\x83\x8B",                         // カエル
-    "\x83\x41\x83\x71\x83\x8B",                         // アヒル
-    "\x83\x43\x83\x6B",                                 // イヌ
-    "\x83\x6C\x83\x52",                                 // ネコ
-    "\x83\x43\x83\x8B\x83\x4A",                         // イルカ
+    sjis("メール"), sjis("携帯メール"), sjis("ＰＨＳメール"), sjis("ＰＣメール"), sjis("家１"),
+    sjis("家２"),   sjis("会社１"),     sjis("会社２"),       sjis("男性"),       sjis("女性"),
+    sjis("男の子"), sjis("女の子"),     sjis("恋人"),         sjis("カエル"),     sjis("アヒル"),
+    sjis("イヌ"),   sjis("ネコ"),       sjis("イルカ"),
 };
 
 const char *const kScheduleIcons[] = {
-    "\x90\xAF",                                         // 星
-    "\x83\x6E\x81\x5B\x83\x67",                         // ハート
-    "\x90\x48\x8E\x96",                                 // 食事
-    "\x83\x72\x81\x5B\x83\x8B",                         // ビール
-    "\x8B\x78\x89\xC9",                                 // 休暇
-    "\x91\xA1\x82\xE8\x95\xA8",                         // 贈り物
-    "\x8B\xE2\x8D\x73",                                 // 銀行
-    "\x83\x4A\x83\x89\x83\x49\x83\x50",                 // カラオケ
-    "\x8E\x55\x94\xAF",                                 // 散髪
-    "\x89\x66\x89\xE6",                                 // 映画
-    "\x97\xB7\x8D\x73",                                 // 旅行
-    "\x94\x83\x82\xA2\x95\xA8",                         // 買い物
-    "\x8E\xA9\x93\xAE\x8E\xD4",                         // 自動車
-    "\x93\x64\x8E\xD4",                                 // 電車
-    "\x94\xF2\x8D\x73\x8B\x40",                         // 飛行機
-    "\x83\x65\x83\x6A\x83\x58",                         // テニス
-    "\x83\x58\x83\x6D\x81\x5B\x83\x7B\x81\x5B\x83\x68", // スノーボード
-    "\x8F\xE6\x94\x6E",                                 // 乗馬
-    "\x94\x9A\x92\x65",                                 // 爆弾
-    "\x83\x68\x83\x4E\x83\x8D",                         // ドクロ
-    "\x95\x61\x89\x40",                                 // 病院
-    "\x8A\x77\x8D\x5A",                                 // 学校
-    "\x89\xEF\x8B\x63",                                 // 会議
-    "\x83\x81\x83\x82",                                 // メモ
+    sjis("星"),     sjis("ハート"),       sjis("食事"),     sjis("ビール"), sjis("休暇"),
+    sjis("贈り物"), sjis("銀行"),         sjis("カラオケ"), sjis("散髪"),   sjis("映画"),
+    sjis("旅行"),   sjis("買い物"),       sjis("自動車"),   sjis("電車"),   sjis("飛行機"),
+    sjis("テニス"), sjis("スノーボード"), sjis("乗馬"),     sjis("爆弾"),   sjis("ドクロ"),
+    sjis("病院"),   sjis("学校"),         sjis("会議"),     sjis("メモ"),
 };
 
 const char *const kAlarmVolumes[] = {
-    "\x8F\xC1\x89\xB9",                                         // 消音
-    "\x89\xB9\x97\xCA\x82\x50",                                 // 音量１
-    "\x89\xB9\x97\xCA\x82\x51",                                 // 音量２
-    "\x89\xB9\x97\xCA\x82\x52",                                 // 音量３
-    "\x89\xB9\x97\xCA\x82\x53",                                 // 音量４
-    "\x89\xB9\x97\xCA\x82\x54",                                 // 音量５
-    "\x89\xB9\x97\xCA\x82\x55",                                 // 音量６
-    "\x83\x58\x83\x65\x83\x62\x83\x76\x83\x67\x81\x5B\x83\x93", // ステップトーン
+    sjis("消音"),   sjis("音量１"), sjis("音量２"), sjis("音量３"),
+    sjis("音量４"), sjis("音量５"), sjis("音量６"), sjis("ステップトーン"),
 };
 
 const char *const kAlarmTones[] = {
-    "\x83\x41\x83\x89\x81\x5B\x83\x80\x89\xB9", // アラーム音
-    "\x82\x6E\x82\x65\x82\x65",                 // ＯＦＦ
-    "\x92\x85\x90\x4D\x89\xB9\x82\x50",         // 着信音１
-    "\x92\x85\x90\x4D\x89\xB9\x82\x51",         // 着信音２
-    "\x92\x85\x90\x4D\x89\xB9\x82\x52",         // 着信音３
-    "\x92\x85\x90\x4D\x89\xB9\x82\x53",         // 着信音４
-    "\x92\x85\x90\x4D\x89\xB9\x82\x54",         // 着信音５
-    "\x92\x85\x90\x4D\x89\xB9\x82\x55",         // 着信音６
+    sjis("アラーム音"), sjis("ＯＦＦ"),   sjis("着信音１"), sjis("着信音２"),
+    sjis("着信音３"),   sjis("着信音４"), sjis("着信音５"), sjis("着信音６"),
 };
 
 const OptionList kOptionLists[] = {
@@ -223,11 +162,86 @@ const BookmarkFormat kBookmarkFormat = {
 const ModelDefinition kModel = {
     .modelName = "DoCoMo F505i",
     .pluginCode = 0x44460101,
-    .bookmarkLimits = {{}, 1, 50, 0, 10, 256, 1, 24, 2, 18, 2},
-    .addressLimits = {{}, 0, 700, 1, 1, 0, 0, 0, 16, 2, 16,  1, 3, 24, 1, 0,
-                      0,  3, 50,  1, 0, 0, 0, 0, 0,  0, 100, 2, 1, 1,  0, 0},
-    .scheduleLimits = {{}, 0, 100, 1, 1, 0, 0, 1, 1, 16, 2, 200, 2,    0,
-                       0,  3, 0,   0, 1, 0, 0, 1, 1, 0,  0, 0,   2000, 2099},
+    .bookmarkLimits =
+        {
+            .header = {},
+            .word20 = 1,
+            .capacity = 50,
+            .word28 = 0,
+            .word32 = 10,
+            .urlLength = 256,
+            .word40 = 1,
+            .titleLength = 24,
+            .titleInputMode = 2,
+            .word52 = 18,
+            .word56 = 2,
+        },
+    .addressLimits =
+        {
+            .header = {},
+            .word20 = 0,
+            .capacity = 700,
+            .numbersBelowCapacity = 1,
+            .ownerRequired = 1,
+            .word36 = 0,
+            .word40 = 0,
+            .word44 = 0,
+            .nameLength = 16,
+            .word52 = 2,
+            .readingLength = 16,
+            .word60 = 1,
+            .phoneSlots = 3,
+            .phoneLength = 24,
+            .word72 = 1,
+            .word76 = 0,
+            .word80 = 0,
+            .mailSlots = 3,
+            .mailLength = 50,
+            .word92 = 1,
+            .word96 = 0,
+            .word100 = 0,
+            .postalCodeLength = 0,
+            .word108 = 0,
+            .postalAddressLength = 0,
+            .word116 = 0,
+            .noteLength = 100,
+            .word124 = 2,
+            .phoneIconChoice = 1,
+            .mailIconChoice = 1,
+            .phoneIlluminationChoice = 0,
+            .mailIlluminationChoice = 0,
+        },
+    .scheduleLimits =
+        {
+            .header = {},
+            .word20 = 0,
+            .capacity = 100,
+            .word28 = 1,
+            .word32 = 1,
+            .startTimeOption = 0,
+            .endTimeOption = 0,
+            .alarmAvailable = 1,
+            .word48 = 1,
+            .summaryLength = 16,
+            .word56 = 2,
+            .descriptionLength = 200,
+            .word64 = 2,
+            .locationLength = 0,
+            .word72 = 0,
+            .highestRepeatRule = 3,
+            .weekdayChoice = 0,
+            .repeatCountChoice = 0,
+            .alarmOption = 1,
+            .word92 = 0,
+            .allDayChoice = 0,
+            .alarmToneChoice = 1,
+            .alarmVolumeChoice = 1,
+            .alarmTimeOption = 0,
+            .alarmLeadTimeOption = 0,
+            .largestAlarmLead = 0,
+            .firstYear = 2000,
+            .lastYear = 2099,
+        },
     .optionLists = kOptionLists,
     .cardFiles = kSdCardLocations,
     .managementDescriptor = nullptr,

@@ -1,69 +1,52 @@
 // The N505i: its tables and how its address cards differ.
 #include "plugins/core/model.h"
+#include "common/sjis_literal.h"
 #include "plugins/core/sd_card_locations.h"
 
 namespace plugin {
 namespace {
 
 const char *const kPhoneIcons[] = {
-    "\x93\x64\x98\x62\x94\xD4\x8D\x86",                                 // 電話番号
-    "\x8C\x67\x91\xD1\x93\x64\x98\x62",                                 // 携帯電話
-    "\x8E\xA9\x91\xEE",                                                 // 自宅
-    "\x89\xEF\x8E\xD0",                                                 // 会社
-    "\x89\xEF\x8E\xD0\x82\x65\x82\x60\x82\x77",                         // 会社ＦＡＸ
-    "\x93\x58",                                                         // 店
-    "\x8D\x48\x8F\xEA",                                                 // 工場
-    "\x91\xE3\x95\x5C",                                                 // 代表
-    "\x92\xBC\x92\xCA",                                                 // 直通
-    "\x83\x7D\x83\x8B\x94\xE9",                                         // マル秘
-    "\x83\x7A\x83\x65\x83\x8B",                                         // ホテル
-    "\x8A\x77\x8D\x5A",                                                 // 学校
-    "\x8E\xA9\x91\xEE\x82\x65\x82\x60\x82\x77",                         // 自宅ＦＡＸ
-    "\x83\x70\x83\x5C\x83\x52\x83\x93",                                 // パソコン
-    "\x83\x4E\x83\x43\x83\x62\x83\x4E\x83\x4C\x83\x83\x83\x58\x83\x67", // クイックキャスト
-    "\x89\xC6\x91\xB0",                                                 // 家族
-    "\x97\x46\x92\x42\x81\x45\x8F\x97",                                 // 友達・女
-    "\x97\x46\x92\x42\x81\x45\x92\x6A",                                 // 友達・男
-    "\x92\x87\x97\xC7\x82\xB5",                                         // 仲良し
-    "\x82\x6F\x82\x67\x82\x72",                                         // ＰＨＳ
-    "\x83\x8C\x83\x58\x83\x67\x83\x89\x83\x93",                         // レストラン
-    "\x8E\xC0\x89\xC6",                                                 // 実家
-    "\x95\x61\x89\x40",                                                 // 病院
+    sjis("電話番号"),   sjis("携帯電話"),   sjis("自宅"),
+    sjis("会社"),       sjis("会社ＦＡＸ"), sjis("店"),
+    sjis("工場"),       sjis("代表"),       sjis("直通"),
+    sjis("マル秘"),     sjis("ホテル"),     sjis("学校"),
+    sjis("自宅ＦＡＸ"), sjis("パソコン"),   sjis("クイックキャスト"),
+    sjis("家族"),       sjis("友達・女"),   sjis("友達・男"),
+    sjis("仲良し"),     sjis("ＰＨＳ"),     sjis("レストラン"),
+    sjis("実家"),       sjis("病院"),
 };
 
 const char *const kMailIcons[] = {
-    "\x83\x81\x81\x5B\x83\x8B\x83\x41\x83\x68\x83\x8C\x83\x58",  // メールアドレス
-    "\x8E\xA9\x91\xEE\x83\x41\x83\x68\x83\x8C\x83\x58",          // 自宅アドレス
-    "\x89\xEF\x8E\xD0\x83\x41\x83\x68\x83\x8C\x83\x58",          // 会社アドレス
-    "\x8C\x67\x91\xD1\x83\x41\x83\x68\x83\x8C\x83\x58",          // 携帯アドレス
-    "i\x83\x82\x81\x5B\x83\x68\x83\x41\x83\x68\x83\x8C\x83\x58", // iモードアドレス
+    sjis("メールアドレス"), sjis("自宅アドレス"),    sjis("会社アドレス"),
+    sjis("携帯アドレス"),   sjis("iモードアドレス"),
 };
 
 const char *const kScheduleIcons[] = {
-    "\x97\x5C\x92\xE8",                                                         // 予定
-    "\x90\x48\x8E\x96",                                                         // 食事
-    "\x83\x68\x83\x89\x83\x43\x83\x75",                                         // ドライブ
-    "\x83\x65\x83\x6A\x83\x58",                                                 // テニス
-    "\x83\x53\x83\x8B\x83\x74",                                                 // ゴルフ
-    "\x95\x61\x89\x40",                                                         // 病院
-    "\x83\x66\x81\x5B\x83\x67",                                                 // デート
-    "\x83\x4A\x83\x89\x83\x49\x83\x50",                                         // カラオケ
-    "\x89\xEF\x8B\x63",                                                         // 会議
-    "\x8A\x4F\x8F\x6F",                                                         // 外出
-    "\x88\xF9\x82\xDD\x89\xEF",                                                 // 飲み会
-    "\x93\x64\x8E\xD4",                                                         // 電車
-    "\x94\xF2\x8D\x73\x8B\x40",                                                 // 飛行機
-    "\x82\xC2\x82\xE8",                                                         // つり
-    "\x94\x83\x82\xA2\x95\xA8",                                                 // 買い物
-    "\x83\x86\x81\x5B\x83\x55\x81\x5B\x83\x41\x83\x43\x83\x52\x83\x93\x82\x50", // ユーザーアイコン１
-    "\x83\x86\x81\x5B\x83\x55\x81\x5B\x83\x41\x83\x43\x83\x52\x83\x93\x82\x51", // ユーザーアイコン２
-    "\x83\x86\x81\x5B\x83\x55\x81\x5B\x83\x41\x83\x43\x83\x52\x83\x93\x82\x52", // ユーザーアイコン３
-    "\x83\x86\x81\x5B\x83\x55\x81\x5B\x83\x41\x83\x43\x83\x52\x83\x93\x82\x53", // ユーザーアイコン４
-    "\x83\x86\x81\x5B\x83\x55\x81\x5B\x83\x41\x83\x43\x83\x52\x83\x93\x82\x54", // ユーザーアイコン５
-    "\x83\x76\x83\x89\x83\x43\x83\x78\x81\x5B\x83\x67", // プライベート
-    "\x8B\x78\x93\xFA",                                 // 休日
-    "\x97\xB7\x8D\x73",                                 // 旅行
-    "\x8E\x64\x8E\x96",                                 // 仕事
+    sjis("予定"),
+    sjis("食事"),
+    sjis("ドライブ"),
+    sjis("テニス"),
+    sjis("ゴルフ"),
+    sjis("病院"),
+    sjis("デート"),
+    sjis("カラオケ"),
+    sjis("会議"),
+    sjis("外出"),
+    sjis("飲み会"),
+    sjis("電車"),
+    sjis("飛行機"),
+    sjis("つり"),
+    sjis("買い物"),
+    sjis("ユーザーアイコン１"),
+    sjis("ユーザーアイコン２"),
+    sjis("ユーザーアイコン３"),
+    sjis("ユーザーアイコン４"),
+    sjis("ユーザーアイコン５"),
+    sjis("プライベート"),
+    sjis("休日"),
+    sjis("旅行"),
+    sjis("仕事"),
 };
 
 const OptionList kOptionLists[] = {
@@ -212,11 +195,86 @@ const BookmarkFormat kBookmarkFormat = {
 const ModelDefinition kModel = {
     .modelName = "DoCoMo N505i",
     .pluginCode = 0x444E0101,
-    .bookmarkLimits = {{}, 1, 50, 0, 0, 256, 1, 24, 2, 0, 2},
-    .addressLimits = {{}, 0, 1000, 0, 1, 20, 0, 19, 20, 2, 18,  1, 4, 24, 1, 0,
-                      0,  3, 50,   1, 0, 0,  8, 0,  93, 0, 100, 2, 1, 1,  0, 0},
-    .scheduleLimits = {{}, 0, 200, 1, 1, 1, 0, 1, 1, 0, 2, 200, 2,    0,
-                       2,  4, 1,   0, 1, 0, 1, 0, 0, 1, 1, 99,  2003, 2099},
+    .bookmarkLimits =
+        {
+            .header = {},
+            .word20 = 1,
+            .capacity = 50,
+            .word28 = 0,
+            .word32 = 0,
+            .urlLength = 256,
+            .word40 = 1,
+            .titleLength = 24,
+            .titleInputMode = 2,
+            .word52 = 0,
+            .word56 = 2,
+        },
+    .addressLimits =
+        {
+            .header = {},
+            .word20 = 0,
+            .capacity = 1000,
+            .numbersBelowCapacity = 0,
+            .ownerRequired = 1,
+            .word36 = 20,
+            .word40 = 0,
+            .word44 = 19,
+            .nameLength = 20,
+            .word52 = 2,
+            .readingLength = 18,
+            .word60 = 1,
+            .phoneSlots = 4,
+            .phoneLength = 24,
+            .word72 = 1,
+            .word76 = 0,
+            .word80 = 0,
+            .mailSlots = 3,
+            .mailLength = 50,
+            .word92 = 1,
+            .word96 = 0,
+            .word100 = 0,
+            .postalCodeLength = 8,
+            .word108 = 0,
+            .postalAddressLength = 93,
+            .word116 = 0,
+            .noteLength = 100,
+            .word124 = 2,
+            .phoneIconChoice = 1,
+            .mailIconChoice = 1,
+            .phoneIlluminationChoice = 0,
+            .mailIlluminationChoice = 0,
+        },
+    .scheduleLimits =
+        {
+            .header = {},
+            .word20 = 0,
+            .capacity = 200,
+            .word28 = 1,
+            .word32 = 1,
+            .startTimeOption = 1,
+            .endTimeOption = 0,
+            .alarmAvailable = 1,
+            .word48 = 1,
+            .summaryLength = 0,
+            .word56 = 2,
+            .descriptionLength = 200,
+            .word64 = 2,
+            .locationLength = 0,
+            .word72 = 2,
+            .highestRepeatRule = 4,
+            .weekdayChoice = 1,
+            .repeatCountChoice = 0,
+            .alarmOption = 1,
+            .word92 = 0,
+            .allDayChoice = 1,
+            .alarmToneChoice = 0,
+            .alarmVolumeChoice = 0,
+            .alarmTimeOption = 1,
+            .alarmLeadTimeOption = 1,
+            .largestAlarmLead = 99,
+            .firstYear = 2003,
+            .lastYear = 2099,
+        },
     .optionLists = kOptionLists,
     .cardFiles = kSdCardLocations,
     .managementDescriptor = nullptr,

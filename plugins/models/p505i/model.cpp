@@ -1,110 +1,69 @@
 // The P505i: its tables and how its address cards differ.
 #include "plugins/core/model.h"
+#include "common/sjis_literal.h"
 #include "plugins/core/sd_card_locations.h"
 
 namespace plugin {
 namespace {
 
 const char *const kPhoneIcons[] = {
-    "\x8C\x67\x91\xD1\x93\x64\x98\x62\x81\x69\x83\x75\x83\x8B\x81\x5B\x81\x6A", // 携帯電話（ブルー）
-    "\x8C\x67\x91\xD1\x93\x64\x98\x62\x81\x69\x83\x73\x83\x93\x83\x4E\x81\x6A", // 携帯電話（ピンク）
-    "i-mode",                                                                   // i-mode
-    "PHS",                                                                      // PHS
-    "\x8E\xA9\x91\xEE",                                                         // 自宅
-    "\x8E\xA9\x91\xEE"
-    "FAX",              // 自宅FAX
-    "\x89\xEF\x8E\xD0", // 会社
-    "\x89\xEF\x8E\xD0"
-    "FAX",                                                              // 会社FAX
-    "\x83\x7A\x83\x65\x83\x8B",                                         // ホテル
-    "\x83\x6F\x81\x5B",                                                 // バー
-    "\x83\x8C\x83\x58\x83\x67\x83\x89\x83\x93",                         // レストラン
-    "\x93\x58",                                                         // 店
-    "\x97\x5C\x96\xF1",                                                 // 予約
-    "\x83\x6E\x81\x5B\x83\x67",                                         // ハート
-    "\x81\x99",                                                         // ☆
-    "\x83\x4E\x83\x43\x83\x62\x83\x4E\x83\x4C\x83\x83\x83\x58\x83\x67", // クイックキャスト
+    sjis("携帯電話（ブルー）"),
+    sjis("携帯電話（ピンク）"),
+    "i-mode", // i-mode
+    "PHS",    // PHS
+    sjis("自宅"),
+    sjis("自宅FAX"),
+    sjis("会社"),
+    sjis("会社FAX"),
+    sjis("ホテル"),
+    sjis("バー"),
+    sjis("レストラン"),
+    sjis("店"),
+    sjis("予約"),
+    sjis("ハート"),
+    sjis("☆"),
+    sjis("クイックキャスト"),
 };
 
 const char *const kMailIcons[] = {
-    "\x83\x81\x81\x5B\x83\x8B\x81\x69\x83\x75\x83\x8B\x81\x5B\x81\x6A", // メール（ブルー）
-    "\x8C\x67\x91\xD1\x83\x81\x81\x5B\x83\x8B\x81\x69\x83\x75\x83\x8B\x81\x5B\x81\x6A", // 携帯メール（ブルー）
-    "\x89\xEF\x8E\xD0\x83\x81\x81\x5B\x83\x8B\x81\x69\x83\x75\x83\x8B\x81\x5B\x81\x6A", // 会社メール（ブルー）
-    "\x8E\xA9\x91\xEE\x83\x81\x81\x5B\x83\x8B\x81\x69\x83\x75\x83\x8B\x81\x5B\x81\x6A", // 自宅メール（ブルー）
-    "\x83\x81\x81\x5B\x83\x8B\x81\x69\x83\x73\x83\x93\x83\x4E\x81\x6A", // メール（ピンク）
-    "\x8C\x67\x91\xD1\x83\x81\x81\x5B\x83\x8B\x81\x69\x83\x73\x83\x93\x83\x4E\x81\x6A", // 携帯メール（ピンク）
-    "\x89\xEF\x8E\xD0\x83\x81\x81\x5B\x83\x8B\x81\x69\x83\x73\x83\x93\x83\x4E\x81\x6A", // 会社メール（ピンク）
-    "\x8E\xA9\x91\xEE\x83\x81\x81\x5B\x83\x8B\x81\x69\x83\x73\x83\x93\x83\x4E\x81\x6A", // 自宅メール（ピンク）
-    "\x8F\x97\x82\xCC\x8E\x71",                                                         // 女の子
-    "\x92\x6A\x82\xCC\x8E\x71",                                                         // 男の子
-    "\x83\x6E\x81\x5B\x83\x67",                                                         // ハート
-    "i-mode",                                                                           // i-mode
-    "\x83\x70\x83\x5C\x83\x52\x83\x93\x83\x81\x81\x5B\x83\x8B", // パソコンメール
-    "PHS\x83\x81\x81\x5B\x83\x8B",                              // PHSメール
-    "\x83\x74\x83\x8A\x81\x5B\x83\x81\x81\x5B\x83\x8B",         // フリーメール
-    "\x82\xBB\x82\xCC\x91\xBC",                                 // その他
+    sjis("メール（ブルー）"),
+    sjis("携帯メール（ブルー）"),
+    sjis("会社メール（ブルー）"),
+    sjis("自宅メール（ブルー）"),
+    sjis("メール（ピンク）"),
+    sjis("携帯メール（ピンク）"),
+    sjis("会社メール（ピンク）"),
+    sjis("自宅メール（ピンク）"),
+    sjis("女の子"),
+    sjis("男の子"),
+    sjis("ハート"),
+    "i-mode", // i-mode
+    sjis("パソコンメール"),
+    sjis("PHSメール"),
+    sjis("フリーメール"),
+    sjis("その他"),
 };
 
 const char *const kIlluminations[] = {
-    "\x92\xCA\x8F\xED\x82\xC6\x93\xAF\x82\xB6",         // 通常と同じ
-    "\x83\x7D\x83\x8A\x83\x93\x83\x75\x83\x8B\x81\x5B", // マリンブルー
-    "\x83\x6F\x83\x43\x83\x49\x83\x8C\x83\x62\x83\x67", // バイオレット
-    "\x83\x8D\x81\x5B\x83\x59",                         // ローズ
-    "\x83\x8C\x83\x82\x83\x93",                         // レモン
-    "\x83\x89\x83\x43\x83\x80",                         // ライム
-    "\x83\x58\x83\x4A\x83\x43\x83\x75\x83\x8B\x81\x5B", // スカイブルー
-    "\x83\x58\x83\x5E\x81\x5B\x83\x89\x83\x43\x83\x67", // スターライト
-    "\x83\x8C\x83\x43\x83\x93\x83\x7B\x81\x5B",         // レインボー
+    sjis("通常と同じ"),   sjis("マリンブルー"), sjis("バイオレット"),
+    sjis("ローズ"),       sjis("レモン"),       sjis("ライム"),
+    sjis("スカイブルー"), sjis("スターライト"), sjis("レインボー"),
 };
 
 const char *const kScheduleIcons[] = {
-    "\x83\x66\x81\x5B\x83\x67",                 // デート
-    "\x90\x48\x8E\x96",                         // 食事
-    "\x83\x70\x81\x5B\x83\x65\x83\x42\x81\x5B", // パーティー
-    "\x83\x4A\x83\x89\x83\x49\x83\x50",         // カラオケ
-    "\x89\xEF\x8B\x63",                         // 会議
-    "\x8B\x78\x8C\x65",                         // 休憩
-    "\x92\x61\x90\xB6\x93\xFA",                 // 誕生日
-    "\x95\xD7\x8B\xAD",                         // 勉強
-    "\x89\x66\x89\xE6",                         // 映画
-    "\x83\x68\x83\x89\x83\x43\x83\x75",         // ドライブ
-    "\x97\xB7\x8D\x73",                         // 旅行
-    "\x8B\x78\x93\xFA",                         // 休日
-    "\x8E\x64\x8E\x96",                         // 仕事
-    "\x8E\xA9\x91\xEE",                         // 自宅
-    "\x89\xB7\x90\xF2",                         // 温泉
-    "\x83\x65\x83\x6A\x83\x58",                 // テニス
-    "\x83\x53\x83\x8B\x83\x74",                 // ゴルフ
-    "\x92\x6A\x82\xCC\x8E\x71",                 // 男の子
-    "\x8F\x97\x82\xCC\x8E\x71",                 // 女の子
-    "\x93\x64\x98\x62",                         // 電話
-    "\x8F\x6F\x92\xA3",                         // 出張
-    "\x96\xF1\x91\xA9",                         // 約束
-    "\x83\x54\x83\x62\x83\x4A\x81\x5B",         // サッカー
-    "\x96\xEC\x8B\x85",                         // 野球
-    "\x83\x58\x83\x4C\x81\x5B",                 // スキー
-    "\x83\x6F\x83\x58\x83\x50\x83\x62\x83\x67", // バスケット
-    "\x8B\x4C\x94\x4F\x93\xFA",                 // 記念日
-    "\x8E\x55\x94\xAF",                         // 散髪
-    "\x83\x52\x83\x93\x83\x54\x81\x5B\x83\x67", // コンサート
-    "\x83\x7A\x83\x65\x83\x8B",                 // ホテル
-    "\x95\x61\x89\x40",                         // 病院
-    "\x8B\xE2\x8D\x73",                         // 銀行
-    "\x8C\xC2\x90\x6C\x93\x49",                 // 個人的
-    "\x8F\x4B\x82\xA2\x8E\x96",                 // 習い事
-    "\x8E\x55\x95\xE0",                         // 散歩
-    "\x82\xBB\x82\xCC\x91\xBC",                 // その他
+    sjis("デート"),     sjis("食事"),   sjis("パーティー"), sjis("カラオケ"),   sjis("会議"),
+    sjis("休憩"),       sjis("誕生日"), sjis("勉強"),       sjis("映画"),       sjis("ドライブ"),
+    sjis("旅行"),       sjis("休日"),   sjis("仕事"),       sjis("自宅"),       sjis("温泉"),
+    sjis("テニス"),     sjis("ゴルフ"), sjis("男の子"),     sjis("女の子"),     sjis("電話"),
+    sjis("出張"),       sjis("約束"),   sjis("サッカー"),   sjis("野球"),       sjis("スキー"),
+    sjis("バスケット"), sjis("記念日"), sjis("散髪"),       sjis("コンサート"), sjis("ホテル"),
+    sjis("病院"),       sjis("銀行"),   sjis("個人的"),     sjis("習い事"),     sjis("散歩"),
+    sjis("その他"),
 };
 
 const char *const kAlarmVolumes[] = {
-    "\x89\xB9\x82\xC8\x82\xB5",                                 // 音なし
-    "\x82\x50",                                                 // １
-    "\x82\x51",                                                 // ２
-    "\x82\x52",                                                 // ３
-    "\x82\x53",                                                 // ４
-    "\x82\x54",                                                 // ５
-    "\x82\x55",                                                 // ６
-    "\x83\x58\x83\x65\x83\x62\x83\x76\x83\x67\x81\x5B\x83\x93", // ステップトーン
+    sjis("音なし"), sjis("１"), sjis("２"), sjis("３"),
+    sjis("４"),     sjis("５"), sjis("６"), sjis("ステップトーン"),
 };
 
 const OptionList kOptionLists[] = {
@@ -256,11 +215,86 @@ const BookmarkFormat kBookmarkFormat = {
 const ModelDefinition kModel = {
     .modelName = "DoCoMo P505i",
     .pluginCode = 0x44500101,
-    .bookmarkLimits = {{}, 1, 50, 1, 10, 256, 1, 24, 2, 16, 2},
-    .addressLimits = {{}, 0, 800, 0, 1, 0, 1, 0, 24, 2, 10, 1, 3, 24, 1, 0,
-                      0,  3, 50,  1, 0, 0, 0, 0, 0,  0, 50, 2, 1, 1,  1, 1},
-    .scheduleLimits = {{}, 0, 200, 1, 1, 1, 1, 1, 1, 0, 0, 200, 2,    0,
-                       0,  3, 0,   0, 1, 0, 0, 0, 1, 1, 0, 0,   2000, 2099},
+    .bookmarkLimits =
+        {
+            .header = {},
+            .word20 = 1,
+            .capacity = 50,
+            .word28 = 1,
+            .word32 = 10,
+            .urlLength = 256,
+            .word40 = 1,
+            .titleLength = 24,
+            .titleInputMode = 2,
+            .word52 = 16,
+            .word56 = 2,
+        },
+    .addressLimits =
+        {
+            .header = {},
+            .word20 = 0,
+            .capacity = 800,
+            .numbersBelowCapacity = 0,
+            .ownerRequired = 1,
+            .word36 = 0,
+            .word40 = 1,
+            .word44 = 0,
+            .nameLength = 24,
+            .word52 = 2,
+            .readingLength = 10,
+            .word60 = 1,
+            .phoneSlots = 3,
+            .phoneLength = 24,
+            .word72 = 1,
+            .word76 = 0,
+            .word80 = 0,
+            .mailSlots = 3,
+            .mailLength = 50,
+            .word92 = 1,
+            .word96 = 0,
+            .word100 = 0,
+            .postalCodeLength = 0,
+            .word108 = 0,
+            .postalAddressLength = 0,
+            .word116 = 0,
+            .noteLength = 50,
+            .word124 = 2,
+            .phoneIconChoice = 1,
+            .mailIconChoice = 1,
+            .phoneIlluminationChoice = 1,
+            .mailIlluminationChoice = 1,
+        },
+    .scheduleLimits =
+        {
+            .header = {},
+            .word20 = 0,
+            .capacity = 200,
+            .word28 = 1,
+            .word32 = 1,
+            .startTimeOption = 1,
+            .endTimeOption = 1,
+            .alarmAvailable = 1,
+            .word48 = 1,
+            .summaryLength = 0,
+            .word56 = 0,
+            .descriptionLength = 200,
+            .word64 = 2,
+            .locationLength = 0,
+            .word72 = 0,
+            .highestRepeatRule = 3,
+            .weekdayChoice = 0,
+            .repeatCountChoice = 0,
+            .alarmOption = 1,
+            .word92 = 0,
+            .allDayChoice = 0,
+            .alarmToneChoice = 0,
+            .alarmVolumeChoice = 1,
+            .alarmTimeOption = 1,
+            .alarmLeadTimeOption = 0,
+            .largestAlarmLead = 0,
+            .firstYear = 2000,
+            .lastYear = 2099,
+        },
     .optionLists = kOptionLists,
     .cardFiles = kSdCardLocations,
     .managementDescriptor = nullptr,

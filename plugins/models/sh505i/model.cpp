@@ -1,5 +1,6 @@
 // The SH505i: its tables and how its address cards differ.
 #include "plugins/core/model.h"
+#include "common/sjis_literal.h"
 #include "plugins/core/sd_card_locations.h"
 
 #include <array>
@@ -8,20 +9,11 @@ namespace plugin {
 namespace {
 
 const char *const kPhoneIcons[] = {
-    "\x88\xEA\x94\xCA\x93\x64\x98\x62", // 一般電話
-    "\x8C\x67\x91\xD1\x93\x64\x98\x62", // 携帯電話
-    "\x8E\xA9\x91\xEE",                 // 自宅
-    "\x89\xEF\x8E\xD0",                 // 会社
-    "\x82\x65\x82\x60\x82\x77",         // ＦＡＸ
+    sjis("一般電話"), sjis("携帯電話"), sjis("自宅"), sjis("会社"), sjis("ＦＡＸ"),
 };
 
 const char *const kScheduleIcons[] = {
-    "\x82\xC8\x82\xB5",                                 // なし
-    "\x83\x76\x83\x89\x83\x43\x83\x78\x81\x5B\x83\x67", // プライベート
-    "\x8B\x78\x93\xFA",                                 // 休日
-    "\x97\xB7\x8D\x73",                                 // 旅行
-    "\x8E\x64\x8E\x96",                                 // 仕事
-    "\x89\xEF\x8B\x63",                                 // 会議
+    sjis("なし"), sjis("プライベート"), sjis("休日"), sjis("旅行"), sjis("仕事"), sjis("会議"),
 };
 
 const OptionList kOptionLists[] = {
@@ -141,11 +133,86 @@ const BookmarkFormat kBookmarkFormat = {
 const ModelDefinition kModel = {
     .modelName = "DoCoMo SH505i",
     .pluginCode = 0x44530101,
-    .bookmarkLimits = {{}, 1, 50, 0, 0, 256, 1, 24, 2, 0, 2},
-    .addressLimits = {{}, 0, 750, 1, 1, 0, 1, 0, 32, 2, 32, 1, 3, 24, 1, 0,
-                      0,  1, 50,  1, 0, 0, 0, 0, 0,  0, 60, 2, 1, 0,  0, 0},
-    .scheduleLimits = {{}, 0, 300, 1, 1, 1, 1, 1, 1, 0, 0, 200, 2,    0,
-                       0,  4, 0,   1, 1, 0, 0, 0, 0, 1, 1, 99,  2000, 2099},
+    .bookmarkLimits =
+        {
+            .header = {},
+            .word20 = 1,
+            .capacity = 50,
+            .word28 = 0,
+            .word32 = 0,
+            .urlLength = 256,
+            .word40 = 1,
+            .titleLength = 24,
+            .titleInputMode = 2,
+            .word52 = 0,
+            .word56 = 2,
+        },
+    .addressLimits =
+        {
+            .header = {},
+            .word20 = 0,
+            .capacity = 750,
+            .numbersBelowCapacity = 1,
+            .ownerRequired = 1,
+            .word36 = 0,
+            .word40 = 1,
+            .word44 = 0,
+            .nameLength = 32,
+            .word52 = 2,
+            .readingLength = 32,
+            .word60 = 1,
+            .phoneSlots = 3,
+            .phoneLength = 24,
+            .word72 = 1,
+            .word76 = 0,
+            .word80 = 0,
+            .mailSlots = 1,
+            .mailLength = 50,
+            .word92 = 1,
+            .word96 = 0,
+            .word100 = 0,
+            .postalCodeLength = 0,
+            .word108 = 0,
+            .postalAddressLength = 0,
+            .word116 = 0,
+            .noteLength = 60,
+            .word124 = 2,
+            .phoneIconChoice = 1,
+            .mailIconChoice = 0,
+            .phoneIlluminationChoice = 0,
+            .mailIlluminationChoice = 0,
+        },
+    .scheduleLimits =
+        {
+            .header = {},
+            .word20 = 0,
+            .capacity = 300,
+            .word28 = 1,
+            .word32 = 1,
+            .startTimeOption = 1,
+            .endTimeOption = 1,
+            .alarmAvailable = 1,
+            .word48 = 1,
+            .summaryLength = 0,
+            .word56 = 0,
+            .descriptionLength = 200,
+            .word64 = 2,
+            .locationLength = 0,
+            .word72 = 0,
+            .highestRepeatRule = 4,
+            .weekdayChoice = 0,
+            .repeatCountChoice = 1,
+            .alarmOption = 1,
+            .word92 = 0,
+            .allDayChoice = 0,
+            .alarmToneChoice = 0,
+            .alarmVolumeChoice = 0,
+            .alarmTimeOption = 1,
+            .alarmLeadTimeOption = 1,
+            .largestAlarmLead = 99,
+            .firstYear = 2000,
+            .lastYear = 2099,
+        },
     .optionLists = kOptionLists,
     .cardFiles = kSdCardLocations,
     .managementDescriptor = PimDataDescriptor.data(),

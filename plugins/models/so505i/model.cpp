@@ -1,25 +1,18 @@
 // The SO505i: its tables and how its address cards differ.
 #include "plugins/core/model.h"
+#include "common/sjis_literal.h"
 
 namespace plugin {
 namespace {
 
 const char *const kPhoneIcons[] = {
-    "\x88\xEA\x94\xCA\x93\x64\x98\x62",                                 // 一般電話
-    "\x8E\xA9\x91\xEE",                                                 // 自宅
-    "\x8C\x67\x91\xD1\x93\x64\x98\x62\x82\x50",                         // 携帯電話１
-    "\x8C\x67\x91\xD1\x93\x64\x98\x62\x82\x51",                         // 携帯電話２
-    "\x89\xEF\x8E\xD0",                                                 // 会社
-    "\x83\x4E\x83\x43\x83\x62\x83\x4E\x83\x4C\x83\x83\x83\x58\x83\x67", // クイックキャスト
-    "\x82\x65\x82\x60\x82\x77",                                         // ＦＡＸ
+    sjis("一般電話"),         sjis("自宅"),   sjis("携帯電話１"), sjis("携帯電話２"), sjis("会社"),
+    sjis("クイックキャスト"), sjis("ＦＡＸ"),
 };
 
 const char *const kMailIcons[] = {
-    "\x88\xEA\x94\xCA\x83\x81\x81\x5B\x83\x8B",         // 一般メール
-    "\x89\xEF\x8E\xD0\x83\x81\x81\x5B\x83\x8B",         // 会社メール
-    "\x8E\xA9\x91\xEE\x83\x81\x81\x5B\x83\x8B",         // 自宅メール
-    "\x8C\x67\x91\xD1\x83\x81\x81\x5B\x83\x8B\x82\x50", // 携帯メール１
-    "\x8C\x67\x91\xD1\x83\x81\x81\x5B\x83\x8B\x82\x51", // 携帯メール２
+    sjis("一般メール"),   sjis("会社メール"),   sjis("自宅メール"),
+    sjis("携帯メール１"), sjis("携帯メール２"),
 };
 
 const OptionList kOptionLists[] = {
@@ -130,11 +123,86 @@ const BookmarkFormat kBookmarkFormat = {
 const ModelDefinition kModel = {
     .modelName = "DoCoMo SO505i",
     .pluginCode = 0x444F0101,
-    .bookmarkLimits = {{}, 1, 50, 0, 0, 256, 1, 24, 2, 0, 2},
-    .addressLimits = {{}, 0, 1000, 0, 0, 0, 0, 9, 20,  2, 18, 1, 3, 24, 1, 0,
-                      0,  3, 50,   1, 0, 0, 0, 0, 128, 0, 0,  2, 1, 1,  0, 0},
-    .scheduleLimits = {{}, 0, 200, 1, 1, 1, 0, 1, 0, 0, 2, 256, 2,    64,
-                       2,  4, 0,   1, 0, 0, 1, 0, 0, 1, 1, 99,  2000, 2099},
+    .bookmarkLimits =
+        {
+            .header = {},
+            .word20 = 1,
+            .capacity = 50,
+            .word28 = 0,
+            .word32 = 0,
+            .urlLength = 256,
+            .word40 = 1,
+            .titleLength = 24,
+            .titleInputMode = 2,
+            .word52 = 0,
+            .word56 = 2,
+        },
+    .addressLimits =
+        {
+            .header = {},
+            .word20 = 0,
+            .capacity = 1000,
+            .numbersBelowCapacity = 0,
+            .ownerRequired = 0,
+            .word36 = 0,
+            .word40 = 0,
+            .word44 = 9,
+            .nameLength = 20,
+            .word52 = 2,
+            .readingLength = 18,
+            .word60 = 1,
+            .phoneSlots = 3,
+            .phoneLength = 24,
+            .word72 = 1,
+            .word76 = 0,
+            .word80 = 0,
+            .mailSlots = 3,
+            .mailLength = 50,
+            .word92 = 1,
+            .word96 = 0,
+            .word100 = 0,
+            .postalCodeLength = 0,
+            .word108 = 0,
+            .postalAddressLength = 128,
+            .word116 = 0,
+            .noteLength = 0,
+            .word124 = 2,
+            .phoneIconChoice = 1,
+            .mailIconChoice = 1,
+            .phoneIlluminationChoice = 0,
+            .mailIlluminationChoice = 0,
+        },
+    .scheduleLimits =
+        {
+            .header = {},
+            .word20 = 0,
+            .capacity = 200,
+            .word28 = 1,
+            .word32 = 1,
+            .startTimeOption = 1,
+            .endTimeOption = 0,
+            .alarmAvailable = 1,
+            .word48 = 0,
+            .summaryLength = 0,
+            .word56 = 2,
+            .descriptionLength = 256,
+            .word64 = 2,
+            .locationLength = 64,
+            .word72 = 2,
+            .highestRepeatRule = 4,
+            .weekdayChoice = 0,
+            .repeatCountChoice = 1,
+            .alarmOption = 0,
+            .word92 = 0,
+            .allDayChoice = 1,
+            .alarmToneChoice = 0,
+            .alarmVolumeChoice = 0,
+            .alarmTimeOption = 1,
+            .alarmLeadTimeOption = 1,
+            .largestAlarmLead = 99,
+            .firstYear = 2000,
+            .lastYear = 2099,
+        },
     .optionLists = kOptionLists,
     .cardFiles = kCardLocations,
     .managementDescriptor = nullptr,
