@@ -122,6 +122,38 @@ constexpr Entry Table[] = {
     {TextId::ContextDelete, sjis("削除")},
     {TextId::ContextOpenUrl, sjis("ﾌﾞｯｸﾏｰｸ先URL閲覧")},
     {TextId::ContextOpenMail, sjis("ﾒｰﾙ閲覧")},
+    {TextId::DriveSelectTitle, sjis("ﾒﾓﾘｰｶｰﾄﾞの指定")},
+    {TextId::DriveSelectText, sjis("メモリーカードが接続されているドライブを指定してください。")},
+    {TextId::DriveSelectFolder, sjis("フォルダを指定...")},
+    {TextId::ProgressTitle, sjis("作業進捗度")},
+    {TextId::NoValidDrive,
+     sjis("有効なﾄﾞﾗｲﾌﾞが存在しません。\nﾒﾃﾞｨｱが挿入されているか確認してください。")},
+    {TextId::NoCardFiles, sjis("%sには対象ﾌｧｲﾙが存在しませんでした。")},
+    {TextId::LoadedCount, sjis("%d 件、読み込みました。")},
+    {TextId::LoadLimitReached,
+     sjis("ﾃﾞｰﾀが上限の %d 件に達しているので、読み込みを中止しました。")},
+    {TextId::LoadAllDuplicates,
+     sjis("読み込もうとした全てのﾃﾞｰﾀが重複していたので、読み込みを中止しました。")},
+    {TextId::ErrorUnsupported, sjis("この機能は現在設定されている携帯電話では使用できません。")},
+    {TextId::ErrorNoMemory, sjis("ﾒﾓﾘ取得に失敗しました。")},
+    {TextId::ErrorFileOperation, sjis("ﾌｧｲﾙ操作中に失敗しました。")},
+    {TextId::ErrorFileOpen, sjis("ﾌｧｲﾙが開けませんでした。")},
+    {TextId::ErrorNoManagementFile,
+     sjis(
+         "ﾃﾞｰﾀ管理ﾌｧｲﾙが存在しません。\n\n携帯電話でﾒﾓﾘｰｶｰﾄﾞの初期化を行うか、ﾃﾞｰﾀの更新を行って\nﾒﾓﾘｰｶｰﾄﾞを正しい状態にしてください。")},
+    {TextId::ErrorUnrecoverable, sjis("回避不能なｴﾗｰが発生しました。")},
+    {TextId::ErrorUnrecoverableCode, sjis("回避不能なｴﾗｰが発生しました。\n\nｴﾗｰ番号：%d")},
+    {TextId::CardFull, sjis("%sにﾌｧｲﾙを作成することができません。\n処理は中断されました。")},
+    {TextId::SavedEntries, sjis("%d 件のﾃﾞｰﾀを出力しました。")},
+    {TextId::OwnerEntryMissing,
+     sjis(
+         "ご利用中の携帯電話情報が存在しないので保存できませんでした。\n\n規定通りの手順で作成された携帯電話のﾃﾞｰﾀの読み込みを行なってください。")},
+    {TextId::MemoryNumbersBeyondPhone,
+     sjis(
+         "携帯電話に設定できる最大ﾒﾓﾘ番号 %d を超えているものがあります。\n\nこれらは携帯電話へ情報が反映されません。\n保存作業を続行しますか？")},
+    {TextId::CardFileSaved, sjis("ﾌｧｲﾙ [%s%s] を保存しました。")},
+    {TextId::CardFileSaveFailed,
+     sjis("ﾌｧｲﾙ [%s%s] を保存中にｴﾗｰが発生しました。\n処理は中断されました。")},
 };
 
 } // namespace

@@ -139,6 +139,7 @@ public:
         name = newName;
     }
     bool isModified() const override { return modified; }
+    bool takesCardTransfer() const override { return true; }
 
     // Fills the list with n rows (entries 0..n-1), all counted.
     void fill(int n)
