@@ -2,14 +2,18 @@
 
 #include "app/about_dialog.h"
 #include "app/button_bars.h"
+#include "app/card_transfer.h"
+#include "app/drive_select_dialog.h"
 #include "app/help_pages.h"
 #include "app/mobile_view.h"
 #include "app/mobile_rebar.h"
 #include "app/model_select_dialog.h"
 #include "app/palette.h"
+#include "app/progress_dialog.h"
 #include "app/string_table.h"
 #include "host/kind_limit_cache.h"
 #include "host/plugin_host.h"
+#include "platform/clock.h"
 #include "views/address/address_view.h"
 #include "views/bookmark/bookmark_view.h"
 #include "views/common/qt_text.h"
@@ -49,6 +53,24 @@ void setBarBackground(QWidget *widget)
 
 } // namespace
 
+struct CMainFrame::CardCommands
+{
+    CardCommands(QWidget *frame, const FrameServices &services)
+        : plugin(services.plugins)
+        , progress(clock, frame)
+        , chooser(progress, services.settings, services.messages, frame)
+        , transfer({plugin, services.limits, services.messages, progress, cursor, chooser})
+    {
+    }
+
+    platform::SystemClock clock;
+    HostCardPlugin plugin;
+    ProgressDialog progress;
+    WaitCursor cursor;
+    QtCardChooser chooser;
+    CardTransfer transfer;
+};
+
 CMainFrame::CMainFrame(FrameServices services)
     : m_services(std::move(services))
 {
@@ -77,8 +99,12 @@ CMainFrame::CMainFrame(FrameServices services)
     setCentralWidget(area);
 
     m_picture = new CMobileView(m_services.programDirectory + "FIRST.BMP", m_stack);
-    m_views = {new views::CBookMarkView(m_stack), new views::CAddressView(m_stack),
-               new views::CMailView(m_stack), new views::CCalendarView(m_stack)};
+    auto *addresses = new views::CAddressView(m_stack);
+    addresses->setModelTables(&m_services.limits, &m_services.plugins);
+    connect(addresses, &views::CAddressView::editRequested, this,
+            [this] { executeCommand(CmdEdit); });
+    m_views = {new views::CBookMarkView(m_stack), addresses, new views::CMailView(m_stack),
+               new views::CCalendarView(m_stack)};
     m_stack->addWidget(m_picture);
     for (views::DataView *view : m_views) {
         m_stack->addWidget(view);
@@ -102,6 +128,7 @@ CMainFrame::CMainFrame(FrameServices services)
         m_services.plugins, m_services.messages,
         FrameController::Views{m_views[0], m_views[1], m_views[2], m_views[3]});
     m_modelDialog = new ModelSelectDialog(*m_modelChoice, m_services.plugins, this);
+    m_card = std::make_unique<CardCommands>(this, m_services);
 
     for (CMobileDialogBar *bar :
          std::initializer_list<CMobileDialogBar *>{m_menuBar, m_pcFileBar, m_viewBar, m_toolBar})
@@ -315,8 +342,16 @@ void CMainFrame::executeCommand(int command)
             active->newData();
         updateTitle();
         break;
+    case CmdLoadFromCard:
+        if (active && m_card->transfer.loadFromCard(*active) > 0)
+            updateTitle();
+        break;
+    case CmdSaveToCard:
+        if (active)
+            m_card->transfer.saveToCard(*active);
+        break;
     default:
-        // Card transfer, PC files, the editors and opening an item come with their own parts.
+        // PC files, the editors and opening an item come with their own parts.
         break;
     }
     updateCommandStates();
@@ -325,8 +360,11 @@ void CMainFrame::executeCommand(int command)
 void CMainFrame::runModelSetting()
 {
     const int chosen = m_modelDialog->choose();
-    if (applyModelChoice(chosen, m_services.plugins, m_services.limits))
+    if (applyModelChoice(chosen, m_services.plugins, m_services.limits)) {
+        // The address rows show the new model's icon names, and its limits apply.
+        dataView(KindAddress)->refresh();
         setModelText();
+    }
 }
 
 void CMainFrame::openHelp()

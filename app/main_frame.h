@@ -99,6 +99,9 @@ private:
     void showContextMenu(int kind, const QPoint &globalPosition);
     QAction *commandAction(int command, const QString &text);
 
+    // The memory-card commands and the windows they show.
+    struct CardCommands;
+
     FrameServices m_services;
     std::array<views::DataView *, 4> m_views{};
     std::unique_ptr<FrameController> m_controller;
@@ -113,6 +116,7 @@ private:
     std::array<QLabel *, 3> m_statusParts{};
     ModelSelectDialog *m_modelDialog = nullptr;
     std::vector<QAction *> m_actions;
+    std::unique_ptr<CardCommands> m_card;
 };
 
 } // namespace app

@@ -10,8 +10,9 @@
 #include "host/plugin_host.h"
 #include "program_directory.h"
 #include "records.h"
-#include "views/common/data_view.h"
+#include "views/address/address_view.h"
 #include "views/common/qt_text.h"
+#include "views/common/record_data_view.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -42,7 +43,15 @@ protected:
 
     void addRecord(int kind, const std::vector<unsigned char> &record)
     {
-        ASSERT_TRUE(view(kind).store().append(record.data(), record.size()));
+        if (kind == KindAddress) {
+            AddressRecord entry;
+            std::memcpy(&entry, record.data(), sizeof entry);
+            auto &addresses = static_cast<views::CAddressView &>(view(kind));
+            ASSERT_EQ(addresses.store().AppendRecord(entry), 1);
+            return;
+        }
+        auto &records = static_cast<views::RecordDataView &>(view(kind));
+        ASSERT_TRUE(records.store().append(record.data(), record.size()));
     }
 
     QString status(int part) const { return frame->statusText(part); }

@@ -8,15 +8,25 @@
 
 #include <QTreeWidget>
 
+#include <cstring>
+
 #include <gtest/gtest.h>
 
 namespace {
 
 using platform::MessageAnswer;
 
-void add(views::DataView &view, const std::vector<unsigned char> &record)
+void add(views::RecordDataView &view, const std::vector<unsigned char> &record)
 {
     ASSERT_TRUE(view.store().append(record.data(), record.size()));
+}
+
+void add(views::CAddressView &view, const std::vector<unsigned char> &record)
+{
+    AddressRecord entry;
+    std::memcpy(&entry, record.data(), sizeof entry);
+    view.store().setLimits({1000, false, true});
+    ASSERT_EQ(view.store().AppendRecord(entry), 1);
 }
 
 TEST(DataViewTest, EachViewHasItsKindColumnsAndStartsEmpty)
@@ -47,9 +57,9 @@ TEST(DataViewTest, OwnersEntryIsNeitherListedNorCounted)
     view.refresh();
     EXPECT_EQ(view.entryCount(), 2);
     ASSERT_EQ(view.listRowCount(), 2);
-    EXPECT_EQ(view.list()->topLevelItem(0)->text(0), "007");
-    EXPECT_EQ(view.list()->topLevelItem(0)->text(1), QString::fromUtf8("太郎"));
-    EXPECT_EQ(view.list()->topLevelItem(1)->data(0, Qt::UserRole).toInt(), 2)
+    EXPECT_EQ(view.list()->topLevelItem(0)->text(0), "003") << "sorted by memory number";
+    EXPECT_EQ(view.list()->topLevelItem(1)->text(1), QString::fromUtf8("太郎"));
+    EXPECT_EQ(view.list()->topLevelItem(0)->data(0, Qt::UserRole).toInt(), 2)
         << "rows carry their store index";
 }
 

@@ -1,26 +1,44 @@
 #include "address_view.h"
 
-#include "common/data_kind.h"
-#include "common/records.h"
 #include "common/sjis_literal.h"
+#include "views/address/address_edit_options.h"
+#include "views/address/address_edit_rules.h"
+#include "views/address/address_tree.h"
+#include "views/common/qt_text.h"
 
-#include <cstdio>
+#include <QHeaderView>
+#include <QTreeWidget>
 
 namespace views {
 namespace {
 
-std::string number(const char *format, int value)
+constexpr int TreeWidth = 112;
+
+int itemData(const QTreeWidgetItem *item)
 {
-    char text[16];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
+    return item->data(0, Qt::UserRole).toInt();
+}
+
+QTreeWidgetItem *treeItem(const AddressTreeNode &node)
+{
+    auto *item = new QTreeWidgetItem(QStringList{toQString(node.text)});
+    item->setData(0, Qt::UserRole, node.data);
+    return item;
+}
+
+std::optional<int> filterOfItem(const QTreeWidgetItem *item)
+{
+    const QTreeWidgetItem *parent = item->parent();
+    return AddressFilterOfNode(parent ? std::optional<int>(itemData(parent)) : std::nullopt,
+                               itemData(item));
 }
 
 } // namespace
 
 CAddressView::CAddressView(QWidget *parent)
-    : DataView(2, KIND_ADDRESS, app::TextId::KindAddress,
+    : DataView(2, app::TextId::KindAddress,
                {platform::MessageIcon::Question, platform::MessageAnswer::No}, parent)
+    , m_tree(new QTreeWidget(this))
 {
     setObjectName("AddressView");
     setColumns({{sjis("番号"), 40},
@@ -34,38 +52,185 @@ CAddressView::CAddressView(QWidget *parent)
                 {sjis("郵便番号"), 70},
                 {sjis("住所"), 40},
                 {sjis("ﾒﾓ"), 30}});
+    QHeaderView *header = list()->header();
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(true);
+    connect(header, &QHeaderView::sectionClicked, this, &CAddressView::headerClicked);
+    connect(list(), &QTreeWidget::itemSelectionChanged, this, &CAddressView::takeListSelection);
+    connect(list(), &QTreeWidget::itemDoubleClicked, this, [this] { emit editRequested(); });
+
+    m_tree->setHeaderHidden(true);
+    buildTree();
+    setSidePanel(m_tree, TreeWidth);
+    connect(m_tree, &QTreeWidget::itemSelectionChanged, this, &CAddressView::treeSelectionChanged);
+    connect(m_tree, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem *item) {
+        if (item == m_groupRoot && rebuildGroupNodes())
+            showRows();
+    });
+    showRows();
+}
+
+void CAddressView::buildTree()
+{
+    for (const AddressTreeBranch &branch : AddressTreeNodes()) {
+        QTreeWidgetItem *top = treeItem(branch.node);
+        for (const AddressTreeNode &child : branch.children)
+            top->addChild(treeItem(child));
+        m_tree->addTopLevelItem(top);
+        if (branch.node.data == AddressTreeGroupRootData)
+            m_groupRoot = top;
+    }
+    selectFilterNode();
+}
+
+bool CAddressView::rebuildGroupNodes()
+{
+    const QSignalBlocker blocker(m_tree);
+    qDeleteAll(m_groupRoot->takeChildren());
+    for (const AddressTreeNode &node : AddressGroupNodes(m_store.groups()))
+        m_groupRoot->addChild(treeItem(node));
+    // The store drops a group filter whose group is gone; the tree follows it.
+    const bool fellBack = m_store.RebuildGroupTree();
+    selectFilterNode();
+    return fellBack;
+}
+
+void CAddressView::selectFilterNode()
+{
+    const QSignalBlocker blocker(m_tree);
+    for (QTreeWidgetItemIterator it(m_tree); *it; ++it) {
+        if (filterOfItem(*it) == m_store.filter()) {
+            m_tree->setCurrentItem(*it);
+            return;
+        }
+    }
+}
+
+void CAddressView::treeSelectionChanged()
+{
+    QTreeWidgetItem *item = m_tree->currentItem();
+    if (!item)
+        return;
+    const std::optional<int> filter = filterOfItem(item);
+    if (!filter || *filter == m_store.filter())
+        return;
+    m_store.setFilter(*filter);
+    showRows();
+}
+
+void CAddressView::headerClicked(int column)
+{
+    m_store.SetSortColumn(column);
+    m_store.RefreshGroupColumn();
+    showRows();
+}
+
+void CAddressView::showRows()
+{
+    std::vector<std::pair<int, std::vector<std::string>>> rows;
+    rows.reserve(static_cast<size_t>(m_store.RowCount()));
+    for (int row = 0; row < m_store.RowCount(); ++row) {
+        std::vector<std::string> texts;
+        texts.reserve(AddressStore::ColumnCount);
+        for (int column = 0; column < AddressStore::ColumnCount; ++column)
+            texts.push_back(m_store.rowText(row, column));
+        rows.emplace_back(m_store.rowIndex(row), std::move(texts));
+    }
+    setListRows(rows, m_store.selectedRows());
+    const int column = m_store.sortColumn();
+    list()->header()->setSortIndicator(
+        column, m_store.isSortDescending(column) ? Qt::DescendingOrder : Qt::AscendingOrder);
+    reportSelection();
+}
+
+void CAddressView::takeListSelection()
+{
+    for (int row = 0; row < listRowCount(); ++row)
+        m_store.setRowSelected(row, list()->topLevelItem(row)->isSelected());
+}
+
+void CAddressView::readModel()
+{
+    if (m_limits) {
+        const AddressLimits table = readAddressLimits(*m_limits);
+        m_store.setLimits(
+            {table.capacity, table.numbersBelowCapacity != 0, table.ownerRequired != 0});
+    }
+    if (m_plugins)
+        m_store.setOptionName(pluginOptionName(*m_plugins));
+}
+
+void CAddressView::setModelTables(const host::KindLimitCache *limits,
+                                  const host::PluginHost *plugins)
+{
+    m_limits = limits;
+    m_plugins = plugins;
+    readModel();
+}
+
+std::vector<int> CAddressView::selectedIndexes() const
+{
+    std::vector<int> indexes;
+    for (int row : m_store.selectedRows())
+        indexes.push_back(m_store.rowIndex(row));
+    return indexes;
+}
+
+void CAddressView::showStore()
+{
+    rebuildGroupNodes();
+    showRows();
 }
 
 int CAddressView::entryCount() const
 {
-    int ordinary = 0;
-    for (int i = 0; i < store().count(); ++i) {
-        if (!store().isMarkedForRemoval(i)
-            && store().wordAt(i, offsetof(AddressRecord, memoryNumber)) != OWNER_MEMORY_NUMBER)
-            ++ordinary;
-    }
-    return ordinary;
+    return m_store.OrdinaryCount();
 }
 
-bool CAddressView::isListed(int index) const
+void CAddressView::deleteEntryAtRow(int row)
 {
-    return store().wordAt(index, offsetof(AddressRecord, memoryNumber)) != OWNER_MEMORY_NUMBER;
+    m_store.MarkRowDeleted(row);
 }
 
-std::vector<std::string> CAddressView::rowTexts(int index) const
+void CAddressView::compact()
 {
-    const RecordStore &records = store();
-    return {number("%03d", records.wordAt(index, offsetof(AddressRecord, memoryNumber))),
-            records.textAt(index, offsetof(AddressRecord, name)),
-            records.textAt(index, offsetof(AddressRecord, reading)),
-            records.textAt(index, offsetof(AddressRecord, phones[0].number)),
-            number("%d", records.wordAt(index, offsetof(AddressRecord, phones[0].icon))),
-            records.textAt(index, offsetof(AddressRecord, mails[0].address)),
-            number("%d", records.wordAt(index, offsetof(AddressRecord, mails[0].icon))),
-            records.textAt(index, offsetof(AddressRecord, groupName)),
-            records.textAt(index, offsetof(AddressRecord, postalCode)),
-            records.textAt(index, offsetof(AddressRecord, postalAddress)),
-            records.textAt(index, offsetof(AddressRecord, note))};
+    m_store.RemoveRecord(-1, false);
+}
+
+void CAddressView::refresh()
+{
+    readModel();
+    m_store.RefreshAllRows();
+    showStore();
+}
+
+bool CAddressView::isModified() const
+{
+    return m_store.isModified();
+}
+
+void CAddressView::setModified(bool modified)
+{
+    m_store.setModified(modified);
+}
+
+int CAddressView::mergeCardBlock(const void *first)
+{
+    readModel();
+    const int added = m_store.MergeRecords(first, false, true, true);
+    m_store.RefreshGroupColumn();
+    showStore();
+    return added;
+}
+
+void *CAddressView::buildCardChain()
+{
+    return m_store.BuildCardChain();
+}
+
+void CAddressView::clearData()
+{
+    m_store.ResetData();
 }
 
 } // namespace views

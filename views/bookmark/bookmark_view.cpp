@@ -6,8 +6,8 @@
 
 namespace views {
 CBookMarkView::CBookMarkView(QWidget *parent)
-    : DataView(1, KIND_BOOKMARK, app::TextId::KindBookmark,
-               {platform::MessageIcon::Question, platform::MessageAnswer::No}, parent)
+    : RecordDataView(1, KIND_BOOKMARK, app::TextId::KindBookmark,
+                     {platform::MessageIcon::Question, platform::MessageAnswer::No}, parent)
 {
     setObjectName("BookMarkView");
     setColumns({{sjis("ﾀｲﾄﾙ"), 160}, {"URL", 350}, {sjis("ﾌｫﾙﾀﾞ"), 80}});

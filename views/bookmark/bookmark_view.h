@@ -1,11 +1,11 @@
 #pragma once
 
-#include "views/common/data_view.h"
+#include "views/common/record_data_view.h"
 
 namespace views {
 
 // The bookmark view: one list of title, URL and folder.
-class CBookMarkView : public DataView
+class CBookMarkView : public RecordDataView
 {
     Q_OBJECT
 

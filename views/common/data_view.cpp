@@ -8,13 +8,11 @@
 
 namespace views {
 
-DataView::DataView(int viewKind, uint32_t dataKind, app::TextId kindName,
-                   NewDataQuestionStyle style, QWidget *parent)
+DataView::DataView(int viewKind, app::TextId kindName, NewDataQuestionStyle style, QWidget *parent)
     : QWidget(parent)
     , m_viewKind(viewKind)
     , m_kindName(kindName)
     , m_style(style)
-    , m_store(dataKind)
     , m_list(new QTreeWidget(this))
 {
     m_list->setRootIsDecorated(false);
@@ -65,17 +63,26 @@ void DataView::setSidePanel(QWidget *side, int width)
     static_cast<QHBoxLayout *>(layout())->insertWidget(0, side);
 }
 
-bool DataView::isListed(int) const
+void DataView::setListRows(const std::vector<std::pair<int, std::vector<std::string>>> &rows,
+                           const std::vector<int> &selected)
 {
-    return true;
-}
-
-int DataView::entryCount() const
-{
-    int live = 0;
-    for (int i = 0; i < m_store.count(); ++i)
-        live += m_store.isMarkedForRemoval(i) ? 0 : 1;
-    return live;
+    const QSignalBlocker blocker(m_list);
+    m_list->clear();
+    QList<QTreeWidgetItem *> items;
+    items.reserve(static_cast<qsizetype>(rows.size()));
+    for (const auto &[index, texts] : rows) {
+        QStringList columns;
+        for (const std::string &text : texts)
+            columns << toQString(text);
+        auto *item = new QTreeWidgetItem(columns);
+        item->setData(0, Qt::UserRole, index);
+        items << item;
+    }
+    m_list->addTopLevelItems(items);
+    for (int row : selected) {
+        if (QTreeWidgetItem *item = m_list->topLevelItem(row))
+            item->setSelected(true);
+    }
 }
 
 int DataView::listRowCount() const
@@ -111,7 +118,7 @@ void DataView::selectAllRows()
 
 bool DataView::newData()
 {
-    if (m_modified && m_messages) {
+    if (isModified() && m_messages) {
         const std::string question = app::formatText(app::TextId::NewDataQuestion, kindName());
         const platform::MessageAnswer answer
             = m_messages->show({question, app::text(app::TextId::AppTitle), m_style.icon,
@@ -121,46 +128,12 @@ bool DataView::newData()
         if (answer == platform::MessageAnswer::Yes && (!m_save || m_save(m_viewKind) == 2))
             return false;
     }
-    m_store.clear();
+    clearData();
     m_pcFolder.clear();
     m_pcName.clear();
-    dataCleared();
-    m_modified = false;
+    setModified(false);
     refresh();
     return true;
-}
-
-void DataView::deleteEntryAtRow(int row)
-{
-    QTreeWidgetItem *item = m_list->topLevelItem(row);
-    if (!item)
-        return;
-    m_store.markForRemoval(item->data(0, Qt::UserRole).toInt());
-}
-
-void DataView::compact()
-{
-    if (m_store.compact() > 0)
-        m_modified = m_store.count() > 0;
-}
-
-void DataView::refresh()
-{
-    const QSignalBlocker blocker(m_list);
-    m_list->clear();
-    QList<QTreeWidgetItem *> items;
-    for (int index = 0; index < m_store.count(); ++index) {
-        if (m_store.isMarkedForRemoval(index) || !isListed(index))
-            continue;
-        QStringList texts;
-        for (const std::string &text : rowTexts(index))
-            texts << toQString(text);
-        auto *item = new QTreeWidgetItem(texts);
-        item->setData(0, Qt::UserRole, index);
-        items << item;
-    }
-    m_list->addTopLevelItems(items);
-    reportSelection();
 }
 
 void DataView::setPcFile(const std::string &folder, const std::string &name)

@@ -8,8 +8,8 @@
 
 namespace views {
 CMailView::CMailView(QWidget *parent)
-    : DataView(3, KIND_MAIL, app::TextId::KindMail,
-               {platform::MessageIcon::Warning, platform::MessageAnswer::Cancel}, parent)
+    : RecordDataView(3, KIND_MAIL, app::TextId::KindMail,
+                     {platform::MessageIcon::Warning, platform::MessageAnswer::Cancel}, parent)
 {
     setObjectName("MailView");
     setColumns(

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "views/common/data_view.h"
+#include "views/common/record_data_view.h"
 
 namespace views {
 
 // The mail view: the received messages with state, sender, date and subject.
-class CMailView : public DataView
+class CMailView : public RecordDataView
 {
     Q_OBJECT
 

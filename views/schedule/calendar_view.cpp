@@ -8,8 +8,8 @@
 
 namespace views {
 CCalendarView::CCalendarView(QWidget *parent)
-    : DataView(4, KIND_SCHEDULE, app::TextId::KindSchedule,
-               {platform::MessageIcon::Warning, platform::MessageAnswer::Cancel}, parent)
+    : RecordDataView(4, KIND_SCHEDULE, app::TextId::KindSchedule,
+                     {platform::MessageIcon::Warning, platform::MessageAnswer::Cancel}, parent)
 {
     setObjectName("CalendarView");
     setColumns({{sjis("開始時間"), 160},

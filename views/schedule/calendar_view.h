@@ -1,11 +1,11 @@
 #pragma once
 
-#include "views/common/data_view.h"
+#include "views/common/record_data_view.h"
 
 namespace views {
 
 // The schedule view: one row per entry with its moments, repetition, summary, alarm and icon.
-class CCalendarView : public DataView
+class CCalendarView : public RecordDataView
 {
     Q_OBJECT
 

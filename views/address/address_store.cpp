@@ -1,0 +1,654 @@
+#include "address_store.h"
+
+#include "common/data_block.h"
+#include "common/data_kind.h"
+#include "common/sjis_cut.h"
+#include "views/address/address_filter.h"
+#include "views/address/address_tree.h"
+
+#include <algorithm>
+#include <bitset>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace views {
+namespace {
+
+constexpr uint32_t RecordSize = sizeof(AddressRecord);
+constexpr int HighestMemoryNumber = 999;
+constexpr int FirstPreferredNumber = 10;
+constexpr int GroupColumn = 7;
+constexpr int PhoneIconList = 201;
+constexpr int MailIconList = 202;
+
+// The 32-byte header of a PC data file.
+struct PcFileHeader
+{
+    char type[4];
+    uint32_t version;
+    uint32_t headerSize;
+    uint32_t kind;
+    uint32_t totalSize;
+    uint32_t dataSize;
+    uint32_t count;
+    uint32_t pluginCode;
+};
+static_assert(sizeof(PcFileHeader) == 32);
+
+constexpr char PcFileType[4] = "APC";
+
+template<size_t Size>
+void terminate(char (&field)[Size])
+{
+    if (std::memchr(field, 0, Size))
+        return;
+    const size_t end = sjisCutLength(std::string_view(field, Size), Size - 1);
+    std::memset(field + end, 0, Size - end);
+}
+
+template<size_t Size>
+void copyText(char (&field)[Size], const std::string &text)
+{
+    std::memset(field, 0, Size);
+    copySjisField(field, text);
+}
+
+template<size_t Size>
+std::string textOf(const char (&field)[Size])
+{
+    return std::string(field, strnlen(field, Size));
+}
+
+template<size_t Size>
+bool sameText(const char (&a)[Size], const char (&b)[Size])
+{
+    return std::strncmp(a, b, Size) == 0;
+}
+
+// Every text field ends inside its field, so nothing reads past it later.
+void terminateFields(AddressRecord &record)
+{
+    terminate(record.groupName);
+    terminate(record.name);
+    terminate(record.reading);
+    terminate(record.postalCode);
+    terminate(record.postalAddress);
+    for (PhoneSlot &phone : record.phones)
+        terminate(phone.number);
+    for (MailSlot &mail : record.mails)
+        terminate(mail.address);
+    terminate(record.note);
+}
+
+void writeHeader(AddressRecord &record)
+{
+    record.header.version = RECORD_VERSION_ADDRESS;
+    record.header.size = RecordSize;
+    record.header.kind = KIND_ADDRESS;
+}
+
+std::string decimal(const char *format, int value)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+// The chained record at record as an AddressRecord, when it is one; records may lie at any
+// byte offset, so it is copied out.
+bool readRecord(const void *record, AddressRecord &out)
+{
+    RecordHeader header;
+    std::memcpy(&header, record, sizeof header);
+    if (header.kind != KIND_ADDRESS || header.size != RecordSize)
+        return false;
+    std::memcpy(&out, record, sizeof out);
+    return true;
+}
+
+} // namespace
+
+AddressStore::AddressStore()
+    : m_rows(ColumnCount)
+{
+}
+
+void AddressStore::setLimits(const AddressBookLimits &limits)
+{
+    m_limits = limits;
+}
+
+const AddressBookLimits &AddressStore::limits() const
+{
+    return m_limits;
+}
+
+void AddressStore::setOptionName(OptionName optionName)
+{
+    m_optionName = std::move(optionName);
+}
+
+int AddressStore::RecordCount() const
+{
+    return static_cast<int>(m_records.size());
+}
+
+int AddressStore::OrdinaryCount() const
+{
+    return RecordCount() - (ownerSlot() >= 0 ? 1 : 0);
+}
+
+bool AddressStore::isLive(int index) const
+{
+    const RecordHeader &header = m_records[static_cast<size_t>(index)].header;
+    return header.size == RecordSize && header.version == RECORD_VERSION_ADDRESS
+           && header.kind == KIND_ADDRESS && (header.prev != 0 || header.next != 0);
+}
+
+int AddressStore::ownerSlot() const
+{
+    for (int i = 0; i < RecordCount(); ++i) {
+        if (m_records[static_cast<size_t>(i)].memoryNumber == OWNER_MEMORY_NUMBER)
+            return i;
+    }
+    return -1;
+}
+
+int AddressStore::freeMemoryNumber() const
+{
+    std::bitset<HighestMemoryNumber + 1> used;
+    for (const AddressRecord &record : m_records) {
+        if (record.header.kind == KIND_ADDRESS && record.memoryNumber >= 0
+            && record.memoryNumber <= HighestMemoryNumber)
+            used.set(static_cast<size_t>(record.memoryNumber));
+    }
+    const int end = std::min(m_limits.maximumEntries, HighestMemoryNumber + 1);
+    for (int number = FirstPreferredNumber; number < end; ++number) {
+        if (!used.test(static_cast<size_t>(number)))
+            return number;
+    }
+    for (int number = 0; number < std::min(end, FirstPreferredNumber); ++number) {
+        if (!used.test(static_cast<size_t>(number)))
+            return number;
+    }
+    return -1;
+}
+
+int AddressStore::GetRecord(int index, AddressRecord &out) const
+{
+    if (index >= 0 && index < RecordCount()) {
+        out = m_records[static_cast<size_t>(index)];
+        const int group = out.groupNumber == -1 ? 0 : out.groupNumber;
+        copyText(out.groupName, m_groups.nameOfNumber(group));
+        return 1;
+    }
+    out = AddressRecord{};
+    writeHeader(out);
+    out.groupNumber = -1;
+    out.memoryNumber = freeMemoryNumber();
+    return 0;
+}
+
+int AddressStore::StoreRecord(int slot, const AddressRecord *record)
+{
+    if (slot < 0) {
+        slot = -1;
+        for (int i = 0; i < RecordCount() && slot < 0; ++i) {
+            if (!isLive(i))
+                slot = i;
+        }
+    }
+    if (slot < 0 || slot >= RecordCount())
+        return -1;
+    if (slot >= OrdinaryCeiling && OrdinaryCount() > OrdinaryCeiling)
+        return -1;
+    if (!record)
+        return slot;
+    if (record->header.kind != KIND_ADDRESS)
+        return -1;
+    int number = record->memoryNumber;
+    const bool owner = number == OWNER_MEMORY_NUMBER;
+    if (!owner && (number < 0 || number > HighestMemoryNumber))
+        return -1;
+    for (int i = 0; i < RecordCount(); ++i) {
+        if (i == slot || m_records[static_cast<size_t>(i)].memoryNumber != number)
+            continue;
+        // The book has one owner's entry; it is replaced in its own slot.
+        if (owner)
+            return -1;
+        if (isLive(i)) {
+            number = freeMemoryNumber();
+            if (number < 0 || number > HighestMemoryNumber)
+                return -1;
+            break;
+        }
+    }
+    if (!owner) {
+        const bool fits = m_limits.numbersLimited ? number < m_limits.maximumEntries
+                                                  : m_limits.maximumEntries >= OrdinaryCount();
+        if (!fits)
+            return -1;
+    }
+    AddressRecord &stored = m_records[static_cast<size_t>(slot)];
+    stored = *record;
+    terminateFields(stored);
+    stored.memoryNumber = number;
+    writeHeader(stored);
+    stored.header.prev = slot > 0 ? (slot - 1) * static_cast<int32_t>(RecordSize) : 0;
+    stored.header.next = (slot + 1) * static_cast<int32_t>(RecordSize);
+    m_groups.registerGroup(textOf(stored.groupName), stored.groupNumber);
+    return slot;
+}
+
+int AddressStore::AppendRecord(const AddressRecord &record)
+{
+    if (record.header.kind != KIND_ADDRESS)
+        return 0;
+    m_records.emplace_back();
+    if (StoreRecord(RecordCount() - 1, &record) < 0) {
+        m_records.pop_back();
+        return 0;
+    }
+    return 1;
+}
+
+int AddressStore::ReplaceRecord(int index, const AddressRecord &record)
+{
+    if (index < 0 || index >= RecordCount() || record.header.version != RECORD_VERSION_ADDRESS
+        || record.header.size != RecordSize || record.header.kind != KIND_ADDRESS)
+        return -1;
+    if (StoreRecord(index, &record) < 0)
+        return -1;
+    m_modified = true;
+    // The row shows the new texts even when the record left the filter; the next rebuild of the
+    // list drops it.
+    for (int row = 0; row < RowCount(); ++row) {
+        if (m_rows.indexAt(row) == index)
+            writeRow(row, index);
+    }
+    return index;
+}
+
+void AddressStore::mergeRecord(const AddressRecord &record, bool allowDuplicates, bool selectNew,
+                               int &added)
+{
+    if (OrdinaryCount() >= OrdinaryCeiling)
+        return;
+    if (record.memoryNumber == OWNER_MEMORY_NUMBER) {
+        m_modified = true;
+        const int owner = ownerSlot();
+        if (owner >= 0)
+            StoreRecord(owner, &record);
+        else
+            AppendRecord(record);
+        return;
+    }
+    if ((!allowDuplicates && IsDuplicate(record)) || !AppendRecord(record))
+        return;
+    m_modified = true;
+    const int row = ShowRecordRow(RowCount(), RecordCount() - 1);
+    if (selectNew && row >= 0)
+        m_rows.setSelected(row, true);
+    ++added;
+}
+
+int AddressStore::MergeRecords(const void *first, bool allowDuplicates, bool followChain,
+                               bool selectNew)
+{
+    // A chain that runs in a circle would never end: it is taken as malformed.
+    if (followChain && ChainLength(first) == SIZE_MAX)
+        return 0;
+    int added = 0;
+    for (const void *link = first; link;
+         link = followChain ? RecordLink(link, RECORD_LINK_NEXT) : nullptr) {
+        AddressRecord record;
+        if (readRecord(link, record))
+            mergeRecord(record, allowDuplicates, selectNew, added);
+    }
+    RebuildGroupTree();
+    return added;
+}
+
+bool AddressStore::IsDuplicate(const AddressRecord &record) const
+{
+    const auto same = [&record](const AddressRecord &stored) {
+        if (stored.illumination != record.illumination)
+            return false;
+        for (int i = 0; i < ADDRESS_PHONE_SLOTS; ++i) {
+            if (stored.phones[i].icon != record.phones[i].icon)
+                return false;
+        }
+        for (int i = 0; i < ADDRESS_MAIL_SLOTS; ++i) {
+            if (stored.mails[i].icon != record.mails[i].icon)
+                return false;
+        }
+        if (!sameText(stored.name, record.name) || !sameText(stored.reading, record.reading)
+            || !sameText(stored.note, record.note)
+            || !sameText(stored.postalAddress, record.postalAddress)
+            || !sameText(stored.postalCode, record.postalCode))
+            return false;
+        for (int i = 0; i < ADDRESS_PHONE_SLOTS; ++i) {
+            if (!sameText(stored.phones[i].number, record.phones[i].number))
+                return false;
+        }
+        for (int i = 0; i < ADDRESS_MAIL_SLOTS; ++i) {
+            if (!sameText(stored.mails[i].address, record.mails[i].address))
+                return false;
+        }
+        return true;
+    };
+    for (int i = 0; i < RecordCount(); ++i) {
+        if (isLive(i) && same(m_records[static_cast<size_t>(i)]))
+            return true;
+    }
+    return false;
+}
+
+int AddressStore::MarkRowDeleted(int row)
+{
+    const int index = m_rows.indexAt(row);
+    if (index < 0 || index >= RecordCount())
+        return -1;
+    m_records[static_cast<size_t>(index)].header.kind = 0;
+    m_modified = RecordCount() > 0;
+    return row;
+}
+
+void AddressStore::dropSlots(const std::vector<bool> &drop)
+{
+    std::vector<int> newIndex(m_records.size(), -1);
+    size_t kept = 0;
+    for (size_t i = 0; i < m_records.size(); ++i) {
+        if (drop[i])
+            continue;
+        newIndex[i] = static_cast<int>(kept);
+        if (kept != i)
+            m_records[kept] = m_records[i];
+        ++kept;
+    }
+    m_records.resize(kept);
+    m_rows.remapIndexes(newIndex);
+    for (int i = 0; i < RecordCount() && isLive(i); ++i) {
+        m_records[static_cast<size_t>(i)].header.prev = (i > 0 ? i - 1 : 0) * RecordSize;
+        m_records[static_cast<size_t>(i)].header.next = (i + 1) * RecordSize;
+    }
+}
+
+int AddressStore::RemoveRecord(int index, bool physical)
+{
+    if (index == -1 && !physical) {
+        std::vector<bool> drop(m_records.size());
+        for (size_t i = 0; i < m_records.size(); ++i)
+            drop[i] = m_records[i].header.kind == 0;
+        dropSlots(drop);
+        m_modified = RecordCount() > 0;
+        return 1;
+    }
+    if (index < 0 || index >= RecordCount())
+        return 0;
+    AddressRecord &record = m_records[static_cast<size_t>(index)];
+    if (!physical) {
+        record.header.kind = 0;
+        return 1;
+    }
+    if (record.header.kind != 0)
+        return 0;
+    std::vector<bool> drop(m_records.size());
+    drop[static_cast<size_t>(index)] = true;
+    dropSlots(drop);
+    return 1;
+}
+
+const AddressRecord *AddressStore::record(int index) const
+{
+    return index >= 0 && index < RecordCount() ? &m_records[static_cast<size_t>(index)] : nullptr;
+}
+
+GroupTable &AddressStore::groups()
+{
+    return m_groups;
+}
+
+const GroupTable &AddressStore::groups() const
+{
+    return m_groups;
+}
+
+bool AddressStore::RebuildGroupTree()
+{
+    if (AddressFilterHasNode(m_filter, m_groups))
+        return false;
+    setFilter(AddressFilterAll);
+    return true;
+}
+
+int AddressStore::filter() const
+{
+    return m_filter;
+}
+
+void AddressStore::setFilter(int filter)
+{
+    if (filter == m_filter)
+        return;
+    m_filter = filter;
+    rebuildRows();
+    RefreshGroupColumn();
+}
+
+int AddressStore::RowCount() const
+{
+    return m_rows.count();
+}
+
+int AddressStore::rowIndex(int row) const
+{
+    return m_rows.indexAt(row);
+}
+
+const std::string &AddressStore::rowText(int row, int column) const
+{
+    return m_rows.text(row, column);
+}
+
+std::string AddressStore::iconText(int list, int32_t icon) const
+{
+    if (m_optionName) {
+        if (std::optional<std::string> name = m_optionName(list, icon))
+            return *name;
+    }
+    return decimal("%d", icon);
+}
+
+std::vector<std::string> AddressStore::rowTexts(const AddressRecord &record) const
+{
+    return {decimal("%03d", record.memoryNumber),
+            textOf(record.name),
+            textOf(record.reading),
+            textOf(record.phones[0].number),
+            iconText(PhoneIconList, record.phones[0].icon),
+            textOf(record.mails[0].address),
+            iconText(MailIconList, record.mails[0].icon),
+            record.groupNumber == -1 ? std::string() : m_groups.nameOfNumber(record.groupNumber),
+            textOf(record.postalCode),
+            textOf(record.postalAddress),
+            textOf(record.note)};
+}
+
+void AddressStore::writeRow(int position, int index)
+{
+    m_rows.setRow(position, index, rowTexts(m_records[static_cast<size_t>(index)]));
+}
+
+int AddressStore::ShowRecordRow(int position, int index)
+{
+    if (index < 0 || index >= RecordCount() || !isLive(index)
+        || !PassesAddressFilter(m_filter, m_records[static_cast<size_t>(index)]))
+        return -1;
+    if (position < 0 || position > RowCount())
+        position = RowCount();
+    writeRow(position, index);
+    return position;
+}
+
+void AddressStore::rebuildRows()
+{
+    m_rows.clear();
+    for (int i = 0; i < RecordCount(); ++i)
+        ShowRecordRow(-1, i);
+}
+
+void AddressStore::RefreshAllRows()
+{
+    rebuildRows();
+    RefreshGroupColumn();
+}
+
+void AddressStore::RefreshGroupColumn()
+{
+    for (int row = 0; row < RowCount(); ++row) {
+        const AddressRecord *shown = record(m_rows.indexAt(row));
+        if (!shown)
+            continue;
+        const int group = shown->groupNumber == -1 ? 0 : shown->groupNumber;
+        m_rows.setText(row, GroupColumn, m_groups.nameOfNumber(group));
+    }
+    m_rows.sort();
+}
+
+void AddressStore::SetSortColumn(int column)
+{
+    m_rows.clickColumn(column);
+}
+
+int AddressStore::sortColumn() const
+{
+    return m_rows.sortColumn();
+}
+
+bool AddressStore::isSortDescending(int column) const
+{
+    return m_rows.isDescending(column);
+}
+
+bool AddressStore::isRowSelected(int row) const
+{
+    return m_rows.isSelected(row);
+}
+
+void AddressStore::setRowSelected(int row, bool selected)
+{
+    m_rows.setSelected(row, selected);
+}
+
+std::vector<int> AddressStore::selectedRows() const
+{
+    return m_rows.selectedRows();
+}
+
+void AddressStore::DeselectAll()
+{
+    m_rows.deselectAll();
+}
+
+void AddressStore::ResetData()
+{
+    m_records.clear();
+    m_rows.clear();
+    m_groups.clear();
+    m_modified = false;
+    RebuildGroupTree();
+}
+
+bool AddressStore::isModified() const
+{
+    return m_modified;
+}
+
+void AddressStore::setModified(bool modified)
+{
+    m_modified = modified;
+}
+
+std::vector<unsigned char> AddressStore::BuildPcBlock(uint32_t pluginCode) const
+{
+    if (m_records.empty())
+        return {};
+    const auto dataSize = static_cast<uint32_t>(m_records.size() * RecordSize);
+    PcFileHeader header{};
+    std::memcpy(header.type, PcFileType, sizeof header.type);
+    header.version = RECORD_VERSION_ADDRESS;
+    header.headerSize = sizeof header;
+    header.kind = KIND_ADDRESS;
+    header.totalSize = sizeof header + dataSize;
+    header.dataSize = dataSize;
+    header.count = static_cast<uint32_t>(m_records.size());
+    header.pluginCode = pluginCode;
+    std::vector<unsigned char> block(header.totalSize);
+    std::memcpy(block.data(), &header, sizeof header);
+    std::memcpy(block.data() + sizeof header, m_records.data(), dataSize);
+    return block;
+}
+
+int AddressStore::LoadPcBlock(const void *block, size_t size, uint32_t pluginCode)
+{
+    PcFileHeader header;
+    if (!block || size < sizeof header)
+        return 0;
+    std::memcpy(&header, block, sizeof header);
+    // The sizes are checked in 64 bits and against the bytes given, so a damaged header cannot
+    // make the records run past the block.
+    const uint64_t dataSize = uint64_t{header.count} * RecordSize;
+    if (std::memcmp(header.type, PcFileType, sizeof header.type) != 0
+        || header.headerSize != sizeof header || header.version != RECORD_VERSION_ADDRESS
+        || header.kind != KIND_ADDRESS || dataSize != header.dataSize
+        || uint64_t{header.totalSize} != sizeof header + dataSize
+        || uint64_t{header.totalSize} > size)
+        return 0;
+    if (header.pluginCode != 0 && header.pluginCode != pluginCode)
+        return 1;
+    m_records.clear();
+    m_rows.clear();
+    const auto *records = static_cast<const unsigned char *>(block) + sizeof header;
+    for (uint32_t i = 0; i < header.count; ++i)
+        MergeRecords(records + size_t{i} * RecordSize, true, false, false);
+    RefreshAllRows();
+    m_modified = false;
+    return -1;
+}
+
+void *AddressStore::BuildCardChain() const
+{
+    if (RowCount() <= 0)
+        return nullptr;
+    auto *places = static_cast<AddressRecord *>(
+        AllocateDataBlock(static_cast<size_t>(RowCount()) + 1, RecordSize));
+    if (!places)
+        return nullptr;
+    int placed = 0;
+    AddressRecord *previous = nullptr;
+    const auto place = [&](int index) {
+        AddressRecord &target = places[placed++];
+        GetRecord(index, target);
+        writeHeader(target);
+        ChainRecords(previous, &target);
+        SetRecordLink(&target, RECORD_LINK_NEXT, nullptr);
+        previous = &target;
+    };
+    if (const int owner = ownerSlot(); owner >= 0)
+        place(owner);
+    for (int row = 0; row < RowCount(); ++row) {
+        // A row marked for removal still shows until the list is rebuilt; it is not saved.
+        const int index = m_rows.indexAt(row);
+        if (index >= 0 && index < RecordCount() && isLive(index))
+            place(index);
+    }
+    if (placed == 0) {
+        std::free(places);
+        return nullptr;
+    }
+    return places;
+}
+
+} // namespace views
