@@ -1,8 +1,13 @@
 #include "app/drive_select_dialog.h"
 #include "app/progress_dialog.h"
 
+#include "app/commands.h"
+#include "app/main_frame.h"
 #include "app/string_table.h"
 #include "card_fakes.h"
+#include "common/sjis_literal.h"
+#include "host/kind_limit_cache.h"
+#include "host/plugin_host.h"
 #include "tests/support/temp_dir.h"
 #include "views/common/qt_text.h"
 
@@ -285,6 +290,60 @@ TEST(ProgressDialogTest, FinishWaitsWithoutFreezingThenCloses)
     EXPECT_GE(elapsed.elapsed(), 250);
     EXPECT_TRUE(clock.slept.empty()) << "no sleep on the user-interface thread";
     EXPECT_EQ(progress.window(), nullptr);
+}
+
+// Answers the drive dialog with the entry of folder as soon as it runs: the drive search and
+// its progress window come first.
+void answerDriveDialog(const std::string &folder)
+{
+    auto *timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, folder] {
+        auto *dialog = qobject_cast<DriveSelectDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        dialog->list()->setCurrentIndex(
+            dialog->list()->findText(QString::fromStdString(" " + folder)));
+        dialog->okButton()->click();
+    });
+    timer->start(10);
+}
+
+TEST(CardCommandsTest, TheFrameLoadsFromAndSavesToTheChosenCard)
+{
+    host::PluginHost plugins;
+    ASSERT_GT(plugins.discover(MODEL_PLUGIN_DIR), 0);
+    ASSERT_TRUE(plugins.selectByModelName("DoCoMo N505i"));
+    host::KindLimitCache limits;
+    limits.refill(plugins);
+    testing_support::TempDir card;
+    const std::string pim = card.path() + "/SD_PIM/";
+    fs::create_directories(pim);
+    fs::copy_file(CARD_TEST_DATA "n505i/address/Sample.VCF", pim + "PIM00001.VCF");
+    MemorySettings settings;
+    rememberCardFolder(settings, card.path());
+    ScriptedMessages messages;
+    RecordingShell shell;
+    testing_support::TempDir program;
+    CMainFrame frame(
+        FrameServices{plugins, limits, messages, settings, shell, program.path() + "/"});
+    frame.showKind(KindAddress);
+
+    ASSERT_TRUE(frame.isCommandEnabled(CmdLoadFromCard));
+    answerDriveDialog(card.path());
+    frame.executeCommand(CmdLoadFromCard);
+
+    ASSERT_FALSE(messages.shown.empty());
+    EXPECT_EQ(messages.shown.back().text, sjis("2 件、読み込みました。"));
+    EXPECT_EQ(frame.dataView(KindAddress)->entryCount(), 1) << "the owner's entry is not counted";
+    EXPECT_TRUE(frame.isCommandEnabled(CmdSaveToCard));
+
+    answerDriveDialog(card.path());
+    frame.executeCommand(CmdSaveToCard);
+
+    EXPECT_EQ(messages.shown.back().text, sjis("ﾌｧｲﾙ [PIM00002.VCF] を保存しました。"));
+    EXPECT_TRUE(fs::exists(pim + "PIM00002.VCF"));
 }
 
 } // namespace

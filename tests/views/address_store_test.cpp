@@ -180,6 +180,11 @@ struct FilterCase
     std::vector<int> listedUnder; // every filter code from -4 to 24 not listed is expected hidden
 };
 
+void PrintTo(const FilterCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
 class AddressFilterTest : public testing::TestWithParam<FilterCase>
 {
 };
