@@ -134,6 +134,11 @@ struct UnreadableCase
     const char *message;
 };
 
+void PrintTo(const UnreadableCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
 class UnreadableFileTest : public CardTransferTest,
                            public testing::WithParamInterface<UnreadableCase>
 {
