@@ -14,6 +14,8 @@
 #include "host/kind_limit_cache.h"
 #include "host/plugin_host.h"
 #include "platform/clock.h"
+#include "views/address/address_edit_dialog.h"
+#include "views/address/address_multi_edit_dialog.h"
 #include "views/address/address_view.h"
 #include "views/bookmark/bookmark_view.h"
 #include "views/common/qt_text.h"
@@ -350,11 +352,31 @@ void CMainFrame::executeCommand(int command)
         if (active)
             m_card->transfer.saveToCard(*active);
         break;
+    case CmdAdd:
+    case CmdEdit:
+        editEntries(command == CmdAdd);
+        break;
     default:
-        // PC files, the editors and opening an item come with their own parts.
+        // PC files, the other kinds' editors and opening an item come with their own parts.
         break;
     }
     updateCommandStates();
+}
+
+void CMainFrame::editEntries(bool newEntry)
+{
+    if (m_controller->viewKind() != KindAddress)
+        return;
+    auto *view = static_cast<views::CAddressView *>(dataView(KindAddress));
+    const views::AddressEditSetup setup = views::currentAddressEditSetup(
+        m_services.limits, m_services.plugins, m_services.messages);
+    const std::vector<int> selected = view->selectedIndexes();
+    if (!newEntry && selected.size() >= 2)
+        views::RunMultiEdit(view->store(), selected, setup, this);
+    else
+        views::EditAddress(view->store(), setup, newEntry, this);
+    view->showStore();
+    updateTitle();
 }
 
 void CMainFrame::runModelSetting()

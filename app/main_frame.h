@@ -95,6 +95,9 @@ private:
     void switchView(int kind);
     void updateTitle();
     void runModelSetting();
+    // Add (new entry) or edit the selection of the current view: one entry in the editor, two
+    // or more in the multi-entry editor.
+    void editEntries(bool newEntry);
     void openHelp();
     void showContextMenu(int kind, const QPoint &globalPosition);
     QAction *commandAction(int command, const QString &text);
