@@ -29,18 +29,6 @@ namespace {
 
 using views::toQString;
 
-AddressRecord addressRecord(int32_t memoryNumber, const char *name)
-{
-    AddressRecord record{};
-    record.header.version = RECORD_VERSION_ADDRESS;
-    record.header.size = sizeof(AddressRecord);
-    record.header.kind = KIND_ADDRESS;
-    record.memoryNumber = memoryNumber;
-    record.groupNumber = -1;
-    std::strcpy(record.name, name);
-    return record;
-}
-
 bool isLocked(const QLineEdit *edit)
 {
     return edit->isReadOnly() && !edit->isEnabled();

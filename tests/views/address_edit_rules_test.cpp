@@ -30,17 +30,6 @@ public:
     }
 };
 
-AddressRecord blankRecord(int32_t memoryNumber)
-{
-    AddressRecord record{};
-    record.header.version = RECORD_VERSION_ADDRESS;
-    record.header.size = sizeof(AddressRecord);
-    record.header.kind = KIND_ADDRESS;
-    record.memoryNumber = memoryNumber;
-    record.groupNumber = -1;
-    return record;
-}
-
 TEST(SjisCutTest, KeepsWholeCharactersOnly)
 {
     struct Case
@@ -173,7 +162,7 @@ protected:
     }
 
     AddressLimits limits = n505iLimits();
-    AddressRecord buffer = blankRecord(12);
+    AddressRecord buffer = addressRecord(12);
     int32_t takenNumber = 20;
 };
 
@@ -259,8 +248,8 @@ TEST(AddressMemoryNumberTakenTest, TheEditedRecordDoesNotCount)
 {
     views::AddressStore store;
     store.setLimits({.maximumEntries = 1000});
-    ASSERT_EQ(store.AppendRecord(blankRecord(10)), 1);
-    ASSERT_EQ(store.AppendRecord(blankRecord(11)), 1);
+    ASSERT_EQ(store.AppendRecord(addressRecord(10)), 1);
+    ASSERT_EQ(store.AppendRecord(addressRecord(11)), 1);
 
     EXPECT_FALSE(views::takenElsewhereIn(store, 0)(10));
     EXPECT_TRUE(views::takenElsewhereIn(store, 1)(10));
@@ -272,7 +261,7 @@ TEST(AddressMemoryNumberTakenTest, RecordsMarkedForRemovalDoNotCount)
 {
     views::AddressStore store;
     store.setLimits({.maximumEntries = 1000});
-    ASSERT_EQ(store.AppendRecord(blankRecord(10)), 1);
+    ASSERT_EQ(store.AppendRecord(addressRecord(10)), 1);
     ASSERT_EQ(store.RemoveRecord(0, false), 1);
     EXPECT_FALSE(views::takenElsewhereIn(store, -1)(10));
 }
@@ -360,7 +349,7 @@ TEST(AddressSlotsTest, Sh505iKeepsThreePhonesAndOneMail)
 
 TEST(AddressSlotsTest, SlotFieldsReachTheirRecordFields)
 {
-    AddressRecord record = blankRecord(10);
+    AddressRecord record = addressRecord(10);
     views::setSlotText(record, views::PhoneSlots, 2, "03-1234");
     views::setSlotIcon(record, views::PhoneSlots, 2, 7);
     views::setSlotText(record, views::MailSlots, 3, "a@example.jp");
@@ -376,7 +365,7 @@ TEST(AddressSlotsTest, SlotFieldsReachTheirRecordFields)
 
 TEST(AddressSlotsTest, SlotTextIsCutToItsFieldOnACharacterBoundary)
 {
-    AddressRecord record = blankRecord(10);
+    AddressRecord record = addressRecord(10);
     std::string text = "x";
     for (int i = 0; i < 70; ++i)
         text += sjis("あ");
@@ -388,7 +377,7 @@ TEST(AddressSlotsTest, SlotTextIsCutToItsFieldOnACharacterBoundary)
 
 TEST(AddressSlotsTest, EachKindOwnsItsIlluminationByte)
 {
-    AddressRecord record = blankRecord(10);
+    AddressRecord record = addressRecord(10);
     record.illumination = int32_t(0x7F000000);
     views::setIllumination(record, views::PhoneSlots, 5);
     views::setIllumination(record, views::MailSlots, 3);
@@ -453,7 +442,7 @@ protected:
     }
 
     views::GroupTable groups;
-    AddressRecord record = blankRecord(10);
+    AddressRecord record = addressRecord(10);
 };
 
 TEST_F(AddressMultiEditTest, NoChangeEverywhereWantsNothing)

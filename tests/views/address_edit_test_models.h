@@ -1,12 +1,27 @@
 #pragma once
 
+#include "common/data_kind.h"
 #include "common/inform_blocks.h"
 #include "common/sjis_literal.h"
 #include "views/address/address_store.h"
 
+#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
+
+// An address record with memory number and name, no group, every other field empty.
+inline AddressRecord addressRecord(int32_t memoryNumber, const char *name = "")
+{
+    AddressRecord record{};
+    record.header.version = RECORD_VERSION_ADDRESS;
+    record.header.size = sizeof(AddressRecord);
+    record.header.kind = KIND_ADDRESS;
+    record.memoryNumber = memoryNumber;
+    record.groupNumber = -1;
+    std::strncpy(record.name, name, sizeof record.name - 1);
+    return record;
+}
 
 // The address limits of three phones, as their plug-ins answer them.
 inline AddressLimits sh505iLimits()
