@@ -146,17 +146,6 @@ bool isDesktopMount(const std::string &mountPoint, const std::vector<std::string
     });
 }
 
-std::vector<std::string> splitLines(const std::string &text)
-{
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) {
-        if (!line.empty())
-            lines.push_back(line);
-    }
-    return lines;
-}
-
 } // namespace
 
 std::string cardDisplayName(const CardRoot &root)
@@ -237,8 +226,8 @@ std::vector<CardRoot> findCardRoots(const CardRootSystem &system, const CardSear
 
 std::vector<std::string> rememberedCardFolders(const SettingsStore &settings)
 {
-    std::vector<std::string> folders = splitLines(
-        platform::sjisToUtf8(settings.readString(SettingSection, CardFoldersName, "")));
+    std::vector<std::string> folders = settings.readPathList(SettingSection, CardFoldersName);
+    std::erase(folders, std::string());
     if (folders.size() > static_cast<size_t>(RememberedCardFolderLimit))
         folders.resize(RememberedCardFolderLimit);
     return folders;
@@ -246,18 +235,14 @@ std::vector<std::string> rememberedCardFolders(const SettingsStore &settings)
 
 void rememberCardFolder(SettingsStore &settings, const std::string &folder)
 {
-    if (folder.empty() || folder.find('\n') != std::string::npos
-        || platform::sjisToUtf8(platform::utf8ToSjis(folder)) != folder)
+    if (folder.empty())
         return;
     std::vector<std::string> folders = rememberedCardFolders(settings);
     std::erase(folders, folder);
     folders.insert(folders.begin(), folder);
     if (folders.size() > static_cast<size_t>(RememberedCardFolderLimit))
         folders.resize(RememberedCardFolderLimit);
-    std::string joined;
-    for (const std::string &entry : folders)
-        joined += (joined.empty() ? "" : "\n") + entry;
-    settings.writeString(SettingSection, CardFoldersName, platform::utf8ToSjis(joined));
+    settings.writePathList(SettingSection, CardFoldersName, folders);
 }
 
 } // namespace app

@@ -57,10 +57,8 @@ using CardSearchStep = std::function<void(int position, int count)>;
 std::vector<CardRoot> findCardRoots(const CardRootSystem &system = {},
                                     const CardSearchStep &step = {});
 
-// The folders the user chose as cards, newest first, at most RememberedCardFolderLimit. They
-// are kept in Setting/CardFolders as one string, the folders joined by line feeds (a folder
-// whose name holds a line feed is not remembered). Settings strings are Shift_JIS, so a
-// folder whose name Shift_JIS cannot spell is not remembered either.
+// The folders the user chose as cards, newest first, at most RememberedCardFolderLimit, kept in
+// Setting/CardFolders as a list of paths.
 constexpr int RememberedCardFolderLimit = 8;
 std::vector<std::string> rememberedCardFolders(const SettingsStore &settings);
 // Puts folder first, dropping an earlier mention of it and the oldest beyond the limit.

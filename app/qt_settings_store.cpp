@@ -54,4 +54,22 @@ void QtSettingsStore::writeInt(const std::string &section, const std::string &na
     m_settings->setValue(key(section, name), value);
 }
 
+std::vector<std::string> QtSettingsStore::readPathList(const std::string &section,
+                                                       const std::string &name) const
+{
+    std::vector<std::string> paths;
+    for (const QString &path : m_settings->value(key(section, name)).toStringList())
+        paths.push_back(path.toStdString());
+    return paths;
+}
+
+void QtSettingsStore::writePathList(const std::string &section, const std::string &name,
+                                    const std::vector<std::string> &paths)
+{
+    QStringList list;
+    for (const std::string &path : paths)
+        list.append(QString::fromStdString(path));
+    m_settings->setValue(key(section, name), list);
+}
+
 } // namespace app

@@ -23,6 +23,10 @@ public:
     void writeString(const std::string &section, const std::string &name,
                      const std::string &value) override;
     void writeInt(const std::string &section, const std::string &name, int value) override;
+    std::vector<std::string> readPathList(const std::string &section,
+                                          const std::string &name) const override;
+    void writePathList(const std::string &section, const std::string &name,
+                       const std::vector<std::string> &paths) override;
 
 private:
     std::unique_ptr<QSettings> m_settings;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace app {
 
@@ -17,6 +18,13 @@ public:
                              const std::string &value)
         = 0;
     virtual void writeInt(const std::string &section, const std::string &name, int value) = 0;
+    // Lists of file-system paths, kept as the file system names them (UTF-8, not Shift_JIS);
+    // empty when there is none.
+    virtual std::vector<std::string> readPathList(const std::string &section,
+                                                  const std::string &name) const = 0;
+    virtual void writePathList(const std::string &section, const std::string &name,
+                               const std::vector<std::string> &paths)
+        = 0;
 };
 
 } // namespace app

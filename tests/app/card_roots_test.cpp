@@ -183,18 +183,19 @@ TEST(RememberedCardFoldersTest, KeepsTheNewestFirstAndAtMostEight)
     // Bringing card5 forward made no room: card1, the oldest, went when card9 came.
     EXPECT_EQ(folders[7], "/home/user/card2");
     EXPECT_EQ(std::count(folders.begin(), folders.end(), "/home/user/card5"), 1);
-    EXPECT_TRUE(settings.strings.count("Setting/CardFolders"));
+    EXPECT_EQ(settings.pathLists["Setting/CardFolders"], folders);
 }
 
-TEST(RememberedCardFoldersTest, KeepsOnlyFoldersTheSettingsCanSpell)
+TEST(RememberedCardFoldersTest, KeepsAnyFolderNameButNoEmptyOne)
 {
     MemorySettings settings;
-    rememberCardFolder(settings, "/home/user/カード");
-    rememberCardFolder(settings, "/home/user/caf\xC3\xA9");
-    rememberCardFolder(settings, "/home/user/two\nlines");
+    const std::vector<std::string> folders
+        = {"/home/user/two\nlines", "/home/user/caf\xC3\xA9", "/home/user/カード"};
+    for (auto folder = folders.rbegin(); folder != folders.rend(); ++folder)
+        rememberCardFolder(settings, *folder);
     rememberCardFolder(settings, "");
 
-    EXPECT_EQ(rememberedCardFolders(settings), std::vector<std::string>{"/home/user/カード"});
+    EXPECT_EQ(rememberedCardFolders(settings), folders);
 }
 
 } // namespace

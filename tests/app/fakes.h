@@ -35,10 +35,25 @@ public:
     {
         ints[section + "/" + name] = value;
     }
-    bool has(const std::string &key) const { return strings.count(key) || ints.count(key); }
+    std::vector<std::string> readPathList(const std::string &section,
+                                          const std::string &name) const override
+    {
+        const auto found = pathLists.find(section + "/" + name);
+        return found == pathLists.end() ? std::vector<std::string>() : found->second;
+    }
+    void writePathList(const std::string &section, const std::string &name,
+                       const std::vector<std::string> &paths) override
+    {
+        pathLists[section + "/" + name] = paths;
+    }
+    bool has(const std::string &key) const
+    {
+        return strings.count(key) || ints.count(key) || pathLists.count(key);
+    }
 
     std::map<std::string, std::string> strings;
     std::map<std::string, int> ints;
+    std::map<std::string, std::vector<std::string>> pathLists;
 };
 
 // Answers message boxes from a script (Ok, or No for questions, once it runs out) and keeps

@@ -178,4 +178,21 @@ TEST(QtSettingsStoreTest, KeepsValuesWithTheirDefaultsAndShiftJisText)
     EXPECT_EQ(reopened.readInt("Setting", "FirstBoot", 1), 0);
 }
 
+TEST(QtSettingsStoreTest, KeepsPathListsInOrderWithAnyCharacters)
+{
+    testing_support::TempDir dir;
+    const std::string path = dir.file("Cellvane.conf");
+    const std::vector<std::string> folders
+        = {"/media/カード", "/home/user/a, b", "/tmp/caf\xC3\xA9"};
+    {
+        app::QtSettingsStore settings(path);
+        EXPECT_TRUE(settings.readPathList("Setting", "CardFolders").empty());
+        settings.writePathList("Setting", "CardFolders", folders);
+    }
+    EXPECT_EQ(app::QtSettingsStore(path).readPathList("Setting", "CardFolders"), folders);
+    const std::vector<std::string> one = {"/home/user/a, b"};
+    app::QtSettingsStore(path).writePathList("Setting", "CardFolders", one);
+    EXPECT_EQ(app::QtSettingsStore(path).readPathList("Setting", "CardFolders"), one);
+}
+
 } // namespace
