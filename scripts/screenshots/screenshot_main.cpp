@@ -1,22 +1,34 @@
 // Starts the editor from a program directory with throw-away settings, shows each view in turn
-// and saves a picture of the main window per view.
-//   cellvane_screenshots PROGRAM_DIR OUTPUT_DIR
+// and saves a picture of the main window per view; then loads a copy of a sample card into the
+// address book and saves pictures of the book, its editors and the drive dialog.
+//   cellvane_screenshots PROGRAM_DIR OUTPUT_DIR SAMPLE_CARD
 
 #include "app/about_dialog.h"
+#include "app/card_transfer.h"
 #include "app/commands.h"
+#include "app/drive_select_dialog.h"
 #include "app/main_frame.h"
 #include "app/mobile_app.h"
 #include "app/model_select_dialog.h"
+#include "app/progress_dialog.h"
 #include "app/qt_settings_store.h"
 #include "app/splash_window.h"
 #include "platform/clock.h"
+#include "views/address/address_edit_dialog.h"
+#include "views/address/address_multi_edit_dialog.h"
+#include "views/address/address_tree.h"
+#include "views/address/address_view.h"
+#include "views/common/qt_text.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <cstdio>
+#include <filesystem>
 
 namespace {
 
@@ -33,7 +45,7 @@ class SilentMessages : public platform::MessageBoxes
 public:
     platform::MessageAnswer show(const platform::Message &message) override
     {
-        std::fprintf(stderr, "message: %s\n", message.text.c_str());
+        std::fprintf(stderr, "message: %s\n", views::toQString(message.text).toUtf8().constData());
         return platform::MessageAnswer::Ok;
     }
 };
@@ -44,10 +56,178 @@ public:
     void open(const std::string &) override {}
 };
 
+// Each reading a second after the last: the card transfer's progress window, up "long enough",
+// closes after its short look.
+class SteppingClock : public platform::Clock
+{
+public:
+    int64_t milliseconds() const override { return m_now += 1000; }
+    void sleep(int64_t) override {}
+
+private:
+    mutable int64_t m_now = 0;
+};
+
+// The pictures come from the copy the program chose; nobody is asked.
+class FixedCard : public app::CardChooser
+{
+public:
+    explicit FixedCard(app::CardRoot root)
+        : m_root(std::move(root))
+    {
+    }
+    std::optional<app::CardRoot> chooseCard() override { return m_root; }
+
+private:
+    app::CardRoot m_root;
+};
+
+// A copy of a card in the temporary folder, removed again at the end: nothing the program does
+// may touch the source tree. Its name is fixed, so the drive dialog's picture shows the same
+// folder on every run.
+class CardCopy
+{
+public:
+    explicit CardCopy(const std::string &source)
+        : m_path(QDir::temp().filePath("cellvane-sample-card").toStdString())
+    {
+        std::error_code error;
+        std::filesystem::remove_all(m_path, error);
+        std::filesystem::copy(source, m_path, std::filesystem::copy_options::recursive, error);
+        m_made = !error;
+        if (error)
+            std::fprintf(stderr, "cannot copy %s: %s\n", source.c_str(), error.message().c_str());
+    }
+    ~CardCopy()
+    {
+        std::error_code error;
+        std::filesystem::remove_all(m_path, error);
+    }
+    CardCopy(const CardCopy &) = delete;
+    CardCopy &operator=(const CardCopy &) = delete;
+
+    bool made() const { return m_made; }
+    const std::string &path() const { return m_path; }
+
+private:
+    std::string m_path;
+    bool m_made = false;
+};
+
 void settle()
 {
     for (int i = 0; i < 5; ++i)
         QApplication::processEvents();
+}
+
+// Shows a dialog without blocking, lets it lay itself out and saves its picture.
+bool grabDialog(QWidget &dialog, const QString &file)
+{
+    dialog.show();
+    settle();
+    return dialog.grab().save(file);
+}
+
+// The store index of the entry with memoryNumber; -1 when there is none.
+int indexOfMemoryNumber(const views::AddressStore &store, int32_t memoryNumber)
+{
+    for (int index = 0; index < store.RecordCount(); ++index) {
+        if (store.record(index) && store.record(index)->memoryNumber == memoryNumber)
+            return index;
+    }
+    return -1;
+}
+
+// The tree open on the group with the given number, its rows listed.
+void showGroup(views::CAddressView &view, int group)
+{
+    QTreeWidget *tree = view.tree();
+    for (int top = 0; top < tree->topLevelItemCount(); ++top) {
+        QTreeWidgetItem *root = tree->topLevelItem(top);
+        if (root->data(0, Qt::UserRole).toInt() != views::AddressTreeGroupRootData)
+            continue;
+        root->setExpanded(true);
+        for (int child = 0; child < root->childCount(); ++child) {
+            if (root->child(child)->data(0, Qt::UserRole).toInt() == group)
+                tree->setCurrentItem(root->child(child));
+        }
+    }
+}
+
+void selectEntry(views::CAddressView &view, int index)
+{
+    view.clearSelection();
+    for (int row = 0; row < view.store().RowCount(); ++row) {
+        if (view.store().rowIndex(row) == index)
+            view.selectRow(row);
+    }
+}
+
+// The address pictures: the sample card loaded through the card transfer, the editor on one
+// entry page by page, the multi-entry editor and the drive dialog offering the card's folder.
+bool saveAddressShots(app::CMobileApp &mobile, platform::MessageBoxes &messages,
+                      const std::string &sampleCard, const QDir &out)
+{
+    const CardCopy copy(sampleCard);
+    if (!copy.made())
+        return false;
+    const std::string &card = copy.path();
+    app::CMainFrame *frame = mobile.frame();
+    frame->executeCommand(app::CmdAddressView);
+    auto *view = static_cast<views::CAddressView *>(frame->dataView(app::KindAddress));
+    const app::CardRoot root{card, ""};
+
+    SteppingClock clock;
+    app::HostCardPlugin plugin(mobile.plugins());
+    app::ProgressDialog progress(clock, frame);
+    app::WaitCursor busy;
+    FixedCard chooser(root);
+    app::CardTransfer transfer({plugin, mobile.limits(), messages, progress, busy, chooser});
+    if (transfer.loadFromRoot(*view, root) <= 0) {
+        std::fprintf(stderr, "the sample card did not load\n");
+        return false;
+    }
+    // 山田花子 of group 1 (友人), memory number 12; 佐藤一郎, memory number 13, of group 2.
+    constexpr int Friends = 1;
+    const int hanako = indexOfMemoryNumber(view->store(), 12);
+    const int ichiro = indexOfMemoryNumber(view->store(), 13);
+    if (hanako < 0 || ichiro < 0) {
+        std::fprintf(stderr, "the sample card lacks memory number 12 or 13\n");
+        return false;
+    }
+    showGroup(*view, Friends);
+    selectEntry(*view, hanako);
+    // The title and the counts of the status bar follow the loaded book.
+    frame->executeCommand(app::CmdAddressView);
+    // Wide enough for every column of the list.
+    frame->resize(1040, frame->height());
+    settle();
+    bool saved = frame->grab().save(out.filePath("view-address.png"));
+
+    const views::AddressEditSetup setup
+        = views::currentAddressEditSetup(mobile.limits(), mobile.plugins(), messages);
+    AddressRecord buffer{};
+    view->store().GetRecord(hanako, buffer);
+    views::AddressEditDialog editor(buffer, false, setup, view->store().groups(),
+                                    views::takenElsewhereIn(view->store(), hanako), frame);
+    const char *const pages[]
+        = {"address-edit-basic.png", "address-edit-phone.png", "address-edit-mail.png",
+           "address-edit-postal.png", "address-edit-other.png"};
+    for (int page = 0; page < editor.tabs()->count(); ++page) {
+        editor.tabs()->setCurrentIndex(page);
+        saved &= grabDialog(editor, out.filePath(pages[page]));
+    }
+    editor.reject();
+
+    views::AddressMultiEditDialog multi(view->store(), {hanako, ichiro}, setup, frame);
+    saved &= grabDialog(multi, out.filePath("address-multi-edit.png"));
+    multi.reject();
+
+    // The dialog as it opens with the card's copy remembered and no card mounted.
+    app::DriveSelectDialog drives({}, {card}, nullptr, frame);
+    saved &= grabDialog(drives, out.filePath("drive-dialog.png"));
+    drives.reject();
+    return saved;
 }
 
 } // namespace
@@ -55,8 +235,8 @@ void settle()
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s PROGRAM_DIR OUTPUT_DIR\n", argv[0]);
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: %s PROGRAM_DIR OUTPUT_DIR SAMPLE_CARD\n", argv[0]);
         return 2;
     }
     app::CMobileApp::useDialogFont();
@@ -81,7 +261,6 @@ int main(int argc, char *argv[])
     };
     const Shot shots[] = {{app::CmdMainView, "main-window.png"},
                           {app::CmdBookmarkView, "view-bookmark.png"},
-                          {app::CmdAddressView, "view-address.png"},
                           {app::CmdMailView, "view-mail.png"},
                           {app::CmdScheduleView, "view-schedule.png"}};
     bool saved = true;
@@ -105,6 +284,7 @@ int main(int argc, char *argv[])
     saved &= app::SplashWindow(programDirectory + "BANNER.BMP")
                  .grab()
                  .save(out.filePath("splash.png"));
+    saved &= saveAddressShots(mobile, messages, argv[3], out);
     mobile.exit();
     return saved ? 0 : 1;
 }
