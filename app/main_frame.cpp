@@ -365,8 +365,18 @@ void CMainFrame::executeCommand(int command)
 
 void CMainFrame::editEntries(bool newEntry)
 {
-    if (m_controller->viewKind() != KindAddress)
-        return;
+    switch (m_controller->viewKind()) {
+    case KindAddress:
+        editAddresses(newEntry);
+        break;
+    default:
+        break;
+    }
+    updateTitle();
+}
+
+void CMainFrame::editAddresses(bool newEntry)
+{
     auto *view = static_cast<views::CAddressView *>(dataView(KindAddress));
     const views::AddressEditSetup setup = views::currentAddressEditSetup(
         m_services.limits, m_services.plugins, m_services.messages);
@@ -376,7 +386,6 @@ void CMainFrame::editEntries(bool newEntry)
     else
         views::EditAddress(view->store(), setup, newEntry, this);
     view->showStore();
-    updateTitle();
 }
 
 void CMainFrame::runModelSetting()

@@ -98,6 +98,7 @@ private:
     // Add (new entry) or edit the selection of the current view: one entry in the editor, two
     // or more in the multi-entry editor.
     void editEntries(bool newEntry);
+    void editAddresses(bool newEntry);
     void openHelp();
     void showContextMenu(int kind, const QPoint &globalPosition);
     QAction *commandAction(int command, const QString &text);
