@@ -5,6 +5,7 @@
 #include "common/sjis_cut.h"
 #include "views/address/address_filter.h"
 #include "views/address/address_tree.h"
+#include "views/common/pc_file_image.h"
 
 #include <algorithm>
 #include <bitset>
@@ -21,22 +22,6 @@ constexpr int FirstPreferredNumber = 10;
 constexpr int GroupColumn = 7;
 constexpr int PhoneIconList = 201;
 constexpr int MailIconList = 202;
-
-// The 32-byte header of a PC data file.
-struct PcFileHeader
-{
-    char type[4];
-    uint32_t version;
-    uint32_t headerSize;
-    uint32_t kind;
-    uint32_t totalSize;
-    uint32_t dataSize;
-    uint32_t count;
-    uint32_t pluginCode;
-};
-static_assert(sizeof(PcFileHeader) == 32);
-
-constexpr char PcFileType[4] = "APC";
 
 template<size_t Size>
 void terminate(char (&field)[Size])
@@ -575,44 +560,24 @@ std::vector<unsigned char> AddressStore::BuildPcBlock(uint32_t pluginCode) const
 {
     if (m_records.empty())
         return {};
-    const auto dataSize = static_cast<uint32_t>(m_records.size() * RecordSize);
-    PcFileHeader header{};
-    std::memcpy(header.type, PcFileType, sizeof header.type);
-    header.version = RECORD_VERSION_ADDRESS;
-    header.headerSize = sizeof header;
-    header.kind = KIND_ADDRESS;
-    header.totalSize = sizeof header + dataSize;
-    header.dataSize = dataSize;
-    header.count = static_cast<uint32_t>(m_records.size());
-    header.pluginCode = pluginCode;
-    std::vector<unsigned char> block(header.totalSize);
-    std::memcpy(block.data(), &header, sizeof header);
-    std::memcpy(block.data() + sizeof header, m_records.data(), dataSize);
-    return block;
+    return buildPcImage(AddressPcFile, m_records.data(), m_records.size(), pluginCode);
 }
 
 int AddressStore::LoadPcBlock(const void *block, size_t size, uint32_t pluginCode)
 {
-    PcFileHeader header;
-    if (!block || size < sizeof header)
+    PcImageRecords records;
+    switch (checkPcImage(AddressPcFile, block, size, pluginCode, records)) {
+    case PcImageCheck::Rejected:
         return 0;
-    std::memcpy(&header, block, sizeof header);
-    // The sizes are checked in 64 bits and against the bytes given, so a damaged header cannot
-    // make the records run past the block.
-    const uint64_t dataSize = uint64_t{header.count} * RecordSize;
-    if (std::memcmp(header.type, PcFileType, sizeof header.type) != 0
-        || header.headerSize != sizeof header || header.version != RECORD_VERSION_ADDRESS
-        || header.kind != KIND_ADDRESS || dataSize != header.dataSize
-        || uint64_t{header.totalSize} != sizeof header + dataSize
-        || uint64_t{header.totalSize} > size)
-        return 0;
-    if (header.pluginCode != 0 && header.pluginCode != pluginCode)
+    case PcImageCheck::OtherPlugin:
         return 1;
+    case PcImageCheck::Accepted:
+        break;
+    }
     m_records.clear();
     m_rows.clear();
-    const auto *records = static_cast<const unsigned char *>(block) + sizeof header;
-    for (uint32_t i = 0; i < header.count; ++i)
-        MergeRecords(records + size_t{i} * RecordSize, true, false, false);
+    for (uint32_t i = 0; i < records.count; ++i)
+        MergeRecords(records.first + size_t{i} * RecordSize, true, false, false);
     RefreshAllRows();
     m_modified = false;
     return -1;
