@@ -1,0 +1,99 @@
+#include "app/pc_file_io.h"
+#include "tests/support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string contentOf(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::span<const unsigned char> bytesOf(const std::string &text)
+{
+    return {reinterpret_cast<const unsigned char *>(text.data()), text.size()};
+}
+
+// A disk that takes limit bytes and then is full.
+app::WriteBytes failingAfter(size_t limit)
+{
+    return [limit, written = size_t{0}](int fd, const void *data, size_t size) mutable -> ssize_t {
+        if (written >= limit) {
+            errno = ENOSPC;
+            return -1;
+        }
+        const size_t now = std::min(size, limit - written);
+        const ssize_t result = ::write(fd, data, now);
+        if (result > 0)
+            written += static_cast<size_t>(result);
+        return result;
+    };
+}
+
+TEST(PcFileIoTest, ReadsAFileWholeAndReportsWhyItCouldNot)
+{
+    testing_support::TempDir dir;
+    const std::string data("APC\0tail", 8);
+    std::ofstream(dir.file("book.apc"), std::ios::binary) << data;
+
+    const app::PcFileBytes read = app::readPcFile(dir.file("book.apc"));
+    EXPECT_EQ(read.result, app::PcFileBytes::Read);
+    EXPECT_EQ(std::string(read.bytes.begin(), read.bytes.end()), data);
+
+    const app::PcFileBytes missing = app::readPcFile(dir.file("missing.apc"));
+    EXPECT_EQ(missing.result, app::PcFileBytes::OpenFailed);
+    EXPECT_EQ(missing.systemError, ENOENT);
+    EXPECT_EQ(app::readPcFile(dir.path()).result, app::PcFileBytes::OpenFailed) << "a folder";
+
+    std::ofstream(dir.file("empty.apc"));
+    const app::PcFileBytes empty = app::readPcFile(dir.file("empty.apc"));
+    EXPECT_EQ(empty.result, app::PcFileBytes::Read);
+    EXPECT_TRUE(empty.bytes.empty());
+}
+
+TEST(PcFileIoTest, ReplacesTheFileWholeKeepingItsPermissions)
+{
+    testing_support::TempDir dir;
+    const std::string path = dir.file("book.apc");
+    ASSERT_EQ(app::replaceFile(path, bytesOf("first")), 0);
+    EXPECT_EQ(contentOf(path), "first");
+
+    ::chmod(path.c_str(), 0640);
+    ASSERT_EQ(app::replaceFile(path, bytesOf("second, longer")), 0);
+    EXPECT_EQ(contentOf(path), "second, longer");
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1)
+        << "no temporary file is left";
+}
+
+TEST(PcFileIoTest, AFailedWriteLeavesThePreviousFileAsItWas)
+{
+    testing_support::TempDir dir;
+    const std::string path = dir.file("book.apc");
+    ASSERT_EQ(app::replaceFile(path, bytesOf("the old book")), 0);
+
+    for (size_t limit : {size_t{0}, size_t{3}, size_t{11}}) {
+        EXPECT_EQ(app::replaceFile(path, bytesOf("a new, larger book"), failingAfter(limit)),
+                  ENOSPC)
+            << limit;
+        EXPECT_EQ(contentOf(path), "the old book") << limit;
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1)
+            << "the temporary file is removed";
+    }
+    EXPECT_EQ(app::replaceFile(dir.file("no/such/folder.apc"), bytesOf("x")), ENOENT);
+}
+
+} // namespace
