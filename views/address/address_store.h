@@ -1,8 +1,5 @@
 #pragma once
 
-// Contract for the address book's widget-free core. The operations keep the names the
-// address view's documents give them, so the code can be traced to them.
-
 #include "common/records.h"
 #include "views/common/group_table.h"
 #include "views/common/list_rows.h"
