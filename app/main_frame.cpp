@@ -17,10 +17,14 @@
 #include "views/address/address_edit_dialog.h"
 #include "views/address/address_multi_edit_dialog.h"
 #include "views/address/address_view.h"
+#include "views/bookmark/bookmark_edit_dialog.h"
+#include "views/bookmark/bookmark_edit_rules.h"
+#include "views/bookmark/bookmark_multi_edit_dialog.h"
 #include "views/bookmark/bookmark_view.h"
 #include "views/common/qt_text.h"
 #include "views/mail/mail_view.h"
 #include "views/schedule/calendar_view.h"
+#include "views/schedule/schedule_edit_dialog.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -105,8 +109,18 @@ CMainFrame::CMainFrame(FrameServices services)
     addresses->setModelTables(&m_services.limits, &m_services.plugins);
     connect(addresses, &views::CAddressView::editRequested, this,
             [this] { executeCommand(CmdEdit); });
-    m_views = {new views::CBookMarkView(m_stack), addresses, new views::CMailView(m_stack),
-               new views::CCalendarView(m_stack)};
+    auto *bookmarks = new views::CBookMarkView(m_stack);
+    connect(bookmarks, &views::CBookMarkView::editRequested, this,
+            [this] { executeCommand(CmdEdit); });
+    auto *mails = new views::CMailView(m_stack);
+    connect(mails, &views::CMailView::openRequested, this, [this] { executeCommand(CmdViewItem); });
+    auto *schedule = new views::CCalendarView(m_stack);
+    schedule->setModelTables(&m_services.limits, &m_services.plugins);
+    connect(schedule, &views::CCalendarView::editRequested, this,
+            [this] { executeCommand(CmdEdit); });
+    connect(schedule, &views::CCalendarView::addRequested, this,
+            [this] { executeCommand(CmdAdd); });
+    m_views = {bookmarks, addresses, mails, schedule};
     m_stack->addWidget(m_picture);
     for (views::DataView *view : m_views) {
         m_stack->addWidget(view);
@@ -356,8 +370,11 @@ void CMainFrame::executeCommand(int command)
     case CmdEdit:
         editEntries(command == CmdAdd);
         break;
+    case CmdViewItem:
+        viewItem();
+        break;
     default:
-        // PC files, the other kinds' editors and opening an item come with their own parts.
+        // The PC files come with their own part.
         break;
     }
     updateCommandStates();
@@ -369,10 +386,25 @@ void CMainFrame::editEntries(bool newEntry)
     case KindAddress:
         editAddresses(newEntry);
         break;
+    case KindSchedule:
+        editSchedule(newEntry);
+        break;
+    case KindBookmark:
+        editBookmarks(newEntry);
+        break;
     default:
         break;
     }
     updateTitle();
+}
+
+void CMainFrame::editSchedule(bool newEntry)
+{
+    auto *view = static_cast<views::CCalendarView *>(dataView(KindSchedule));
+    const views::ScheduleEditSetup setup = views::currentScheduleEditSetup(
+        m_services.limits, m_services.plugins, m_services.messages, m_card->clock);
+    views::EditSchedule(view->store(), view->calendarDate(), setup, newEntry, this);
+    view->showStore();
 }
 
 void CMainFrame::editAddresses(bool newEntry)
@@ -388,12 +420,41 @@ void CMainFrame::editAddresses(bool newEntry)
     view->showStore();
 }
 
+void CMainFrame::editBookmarks(bool newEntry)
+{
+    auto *view = static_cast<views::CBookMarkView *>(dataView(KindBookmark));
+    views::BookmarkStore &store = view->store();
+    if (!newEntry && store.selectedRows().size() >= 2)
+        views::BookmarkMultiEditDialog(store, this).exec();
+    else
+        views::EditBookmark(store, newEntry, views::readBookmarkLimits(m_services.limits),
+                            &m_services.messages, this);
+    view->showStore();
+}
+
+void CMainFrame::viewItem()
+{
+    switch (m_controller->viewKind()) {
+    case KindBookmark:
+        static_cast<views::CBookMarkView *>(dataView(KindBookmark))
+            ->OpenBookmarkUrl(m_services.shell);
+        break;
+    case KindMail:
+        static_cast<views::CMailView *>(dataView(KindMail))
+            ->OpenSelected(m_services.shell, m_services.messages);
+        break;
+    default:
+        break;
+    }
+}
+
 void CMainFrame::runModelSetting()
 {
     const int chosen = m_modelDialog->choose();
     if (applyModelChoice(chosen, m_services.plugins, m_services.limits)) {
         // The address rows show the new model's icon names, and its limits apply.
         dataView(KindAddress)->refresh();
+        dataView(KindSchedule)->refresh();
         setModelText();
     }
 }

@@ -99,6 +99,10 @@ private:
     // or more in the multi-entry editor.
     void editEntries(bool newEntry);
     void editAddresses(bool newEntry);
+    void editSchedule(bool newEntry);
+    void editBookmarks(bool newEntry);
+    // Command 32777: the selected bookmark's URL, or the selected messages in the mail program.
+    void viewItem();
     void openHelp();
     void showContextMenu(int kind, const QPoint &globalPosition);
     QAction *commandAction(int command, const QString &text);

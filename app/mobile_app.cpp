@@ -6,6 +6,8 @@
 #include "app/string_table.h"
 #include "platform/directory_walk.h"
 #include "views/common/data_view.h"
+#include "views/mail/mail_subject.h"
+#include "views/mail/mail_view.h"
 
 #include <QApplication>
 #include <QFont>
@@ -63,7 +65,7 @@ bool CMobileApp::start()
 
 void CMobileApp::exit()
 {
-    platform::removeFilesWithSuffix(m_environment.programDirectory + "mtemp/", ".eml");
+    platform::removeFilesWithSuffix(views::CMailView::TempFolder(), ".eml");
     m_codec.unbind();
 }
 
@@ -83,6 +85,8 @@ bool CMobileApp::createFrame()
     m_frame = std::make_unique<CMainFrame>(
         FrameServices{m_plugins, m_limits, m_environment.messages, m_environment.settings,
                       m_environment.shell, m_environment.programDirectory});
+    static_cast<views::CMailView *>(m_frame->dataView(KindMail))
+        ->setCodecs(views::mailCodecsOf(m_codec));
     return m_frame != nullptr;
 }
 

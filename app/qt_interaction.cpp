@@ -109,9 +109,9 @@ std::optional<std::string> QtFileDialogs::saveFile(const std::string &title,
     return views::fromQString(chosen);
 }
 
-void DesktopShellOpener::open(const std::string &url)
+bool DesktopShellOpener::open(const std::string &url)
 {
-    QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
+    return QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
 }
 
 } // namespace app

@@ -36,7 +36,7 @@ private:
 class DesktopShellOpener : public platform::ShellOpener
 {
 public:
-    void open(const std::string &url) override;
+    bool open(const std::string &url) override;
 };
 
 } // namespace app

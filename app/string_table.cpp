@@ -154,6 +154,7 @@ constexpr Entry Table[] = {
     {TextId::CardFileSaved, sjis("ﾌｧｲﾙ [%s%s] を保存しました。")},
     {TextId::CardFileSaveFailed,
      sjis("ﾌｧｲﾙ [%s%s] を保存中にｴﾗｰが発生しました。\n処理は中断されました。")},
+    {TextId::NoMailProgram, sjis("*.eml を開くことのできるアプリケーションがありません。")},
 };
 
 } // namespace

@@ -123,6 +123,7 @@ enum class TextId {
     MemoryNumbersBeyondPhone = 70053,
     CardFileSaved = 70054,
     CardFileSaveFailed = 70055,
+    NoMailProgram = 70200,
 };
 
 // The Shift_JIS bytes of a text; an empty string for an id the table does not hold.

@@ -55,4 +55,9 @@ int CodecBinding::quotedPrintableDecode(const char *src, char *dst) const
     return m_quotedPrintableDecode ? m_quotedPrintableDecode(src, dst) : 0;
 }
 
+int CodecBinding::jisToSjis(const char *src, char *dst) const
+{
+    return m_jisToSjis ? m_jisToSjis(src, dst) : 0;
+}
+
 } // namespace host

@@ -6,9 +6,9 @@
 
 namespace host {
 
-// The codec library, bound by path at start-up. The editor itself calls only the two decoders;
-// the other four functions must still be present, so that a damaged library is refused as a
-// whole rather than failing later inside a plug-in.
+// The codec library, bound by path at start-up. The editor itself calls only the two decoders
+// and JisToSJis; the other three functions must still be present, so that a damaged library is
+// refused as a whole rather than failing later inside a plug-in.
 class CodecBinding
 {
 public:
@@ -30,6 +30,7 @@ public:
     // The library's decoders (see codec/handset_kit.h); 0 when nothing is bound.
     int base64Decode(const char *src, char *dst) const;
     int quotedPrintableDecode(const char *src, char *dst) const;
+    int jisToSjis(const char *src, char *dst) const;
 
 private:
     platform::DynamicLibrary m_library;

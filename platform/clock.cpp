@@ -17,4 +17,10 @@ void SystemClock::sleep(int64_t milliseconds)
         std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
+int64_t SystemClock::utcSeconds() const
+{
+    using namespace std::chrono;
+    return duration_cast<seconds>(system_clock::now().time_since_epoch()).count();
+}
+
 } // namespace platform

@@ -8,12 +8,13 @@ namespace {
 
 // Converts with iconv, replacing every unconvertible or broken sequence by the replacement
 // and skipping one input byte, so that the rest of the text still comes through.
-std::string convert(std::string_view input, const char *to, const char *from,
-                    std::string_view replacement)
+// Nothing when iconv knows no such conversion.
+std::optional<std::string> convert(std::string_view input, const char *to, const char *from,
+                                   std::string_view replacement)
 {
     iconv_t converter = ::iconv_open(to, from);
     if (converter == reinterpret_cast<iconv_t>(-1))
-        return std::string(input);
+        return std::nullopt;
     std::string output;
     char buffer[256];
     char *in = const_cast<char *>(input.data());
@@ -38,12 +39,18 @@ std::string convert(std::string_view input, const char *to, const char *from,
 
 std::string sjisToUtf8(std::string_view sjis)
 {
-    return convert(sjis, "UTF-8", "CP932", "\xEF\xBF\xBD"); // U+FFFD in UTF-8
+    // The replacement is U+FFFD in UTF-8.
+    return convert(sjis, "UTF-8", "CP932", "\xEF\xBF\xBD").value_or(std::string(sjis));
 }
 
 std::string utf8ToSjis(std::string_view utf8)
 {
-    return convert(utf8, "CP932", "UTF-8", "?");
+    return convert(utf8, "CP932", "UTF-8", "?").value_or(std::string(utf8));
+}
+
+std::optional<std::string> toSjisFrom(std::string_view text, const char *charset)
+{
+    return convert(text, "CP932", charset, "?");
 }
 
 } // namespace platform

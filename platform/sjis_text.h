@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,5 +11,9 @@ namespace platform {
 // a conversion never fails as a whole.
 std::string sjisToUtf8(std::string_view sjis);
 std::string utf8ToSjis(std::string_view utf8);
+
+// text in the character set iconv calls charset, converted to Shift_JIS the same way; nothing
+// when iconv does not know the set.
+std::optional<std::string> toSjisFrom(std::string_view text, const char *charset);
 
 } // namespace platform

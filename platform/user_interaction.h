@@ -51,9 +51,10 @@ class ShellOpener
 {
 public:
     virtual ~ShellOpener() = default;
-    // Hands a URL (file:, http:, mailto:) to the program the desktop associates with it. The
-    // result is not reported: a missing page shows whatever the desktop shows.
-    virtual void open(const std::string &url) = 0;
+    // Hands a URL (file:, http:, mailto:) to the program the desktop associates with it.
+    // False when the desktop has no program for it; a missing page shows whatever the desktop
+    // shows.
+    virtual bool open(const std::string &url) = 0;
 };
 
 } // namespace platform

@@ -18,7 +18,14 @@
 #include "views/address/address_multi_edit_dialog.h"
 #include "views/address/address_tree.h"
 #include "views/address/address_view.h"
+#include "views/bookmark/bookmark_edit_dialog.h"
+#include "views/bookmark/bookmark_edit_rules.h"
+#include "views/bookmark/bookmark_multi_edit_dialog.h"
+#include "views/bookmark/bookmark_view.h"
 #include "views/common/qt_text.h"
+#include "views/mail/mail_view.h"
+#include "views/schedule/calendar_view.h"
+#include "views/schedule/schedule_edit_dialog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -53,7 +60,7 @@ public:
 class NoShell : public platform::ShellOpener
 {
 public:
-    void open(const std::string &) override {}
+    bool open(const std::string &) override { return true; }
 };
 
 // Each reading a second after the last: the card transfer's progress window, up "long enough",
@@ -163,6 +170,23 @@ void selectEntry(views::CAddressView &view, int index)
     }
 }
 
+// Loads the view's kind from the card at root through the card transfer, as the load command
+// does; false when nothing was added.
+bool loadCard(app::CMobileApp &mobile, platform::MessageBoxes &messages, views::DataView &view,
+              const app::CardRoot &root)
+{
+    SteppingClock clock;
+    app::HostCardPlugin plugin(mobile.plugins());
+    app::ProgressDialog progress(clock, mobile.frame());
+    app::WaitCursor busy;
+    FixedCard chooser(root);
+    app::CardTransfer transfer({plugin, mobile.limits(), messages, progress, busy, chooser});
+    if (transfer.loadFromRoot(view, root) > 0)
+        return true;
+    std::fprintf(stderr, "the sample card did not load\n");
+    return false;
+}
+
 // The address pictures: the sample card loaded through the card transfer, the editor on one
 // entry page by page, the multi-entry editor and the drive dialog offering the card's folder.
 bool saveAddressShots(app::CMobileApp &mobile, platform::MessageBoxes &messages,
@@ -175,18 +199,8 @@ bool saveAddressShots(app::CMobileApp &mobile, platform::MessageBoxes &messages,
     app::CMainFrame *frame = mobile.frame();
     frame->executeCommand(app::CmdAddressView);
     auto *view = static_cast<views::CAddressView *>(frame->dataView(app::KindAddress));
-    const app::CardRoot root{card, ""};
-
-    SteppingClock clock;
-    app::HostCardPlugin plugin(mobile.plugins());
-    app::ProgressDialog progress(clock, frame);
-    app::WaitCursor busy;
-    FixedCard chooser(root);
-    app::CardTransfer transfer({plugin, mobile.limits(), messages, progress, busy, chooser});
-    if (transfer.loadFromRoot(*view, root) <= 0) {
-        std::fprintf(stderr, "the sample card did not load\n");
+    if (!loadCard(mobile, messages, *view, {card, ""}))
         return false;
-    }
     // 山田花子 of group 1 (友人), memory number 12; 佐藤一郎, memory number 13, of group 2.
     constexpr int Friends = 1;
     const int hanako = indexOfMemoryNumber(view->store(), 12);
@@ -227,6 +241,120 @@ bool saveAddressShots(app::CMobileApp &mobile, platform::MessageBoxes &messages,
     app::DriveSelectDialog drives({}, {card}, nullptr, frame);
     saved &= grabDialog(drives, out.filePath("drive-dialog.png"));
     drives.reject();
+    return saved;
+}
+
+// The mail pictures: the sample card's messages in the inbox with their decoded subjects, then
+// the trash after two of them were deleted as the frame's delete does it.
+bool saveMailShots(app::CMobileApp &mobile, platform::MessageBoxes &messages,
+                   const std::string &sampleCard, const QDir &out)
+{
+    const CardCopy copy(sampleCard);
+    app::CMainFrame *frame = mobile.frame();
+    frame->executeCommand(app::CmdMailView);
+    auto *view = static_cast<views::CMailView *>(frame->dataView(app::KindMail));
+    if (!copy.made() || !loadCard(mobile, messages, *view, {copy.path(), ""}))
+        return false;
+    view->clearSelection();
+    view->selectRow(0);
+    frame->executeCommand(app::CmdMailView);
+    frame->resize(1040, frame->height());
+    settle();
+    bool saved = frame->grab().save(out.filePath("view-mail-inbox.png"));
+
+    for (int row : {1, 3})
+        view->deleteEntryAtRow(row);
+    view->compact();
+    view->refresh();
+    view->chooseFolder(views::MailStore::Trash);
+    view->selectRow(0);
+    settle();
+    saved &= frame->grab().save(out.filePath("view-mail-trash.png"));
+    return saved;
+}
+
+// The bookmark pictures: the sample card's bookmarks with their folders, the editor on one of
+// them and the multi-bookmark editor. SH505i cards carry no folders, so the bookmarks are read
+// with the P505i plug-in, whose cards do; the model is set back afterwards.
+bool saveBookmarkShots(app::CMobileApp &mobile, platform::MessageBoxes &messages,
+                       const std::string &sampleCard, const QDir &out)
+{
+    const CardCopy copy(sampleCard);
+    app::CMainFrame *frame = mobile.frame();
+    frame->executeCommand(app::CmdBookmarkView);
+    auto *view = static_cast<views::CBookMarkView *>(frame->dataView(app::KindBookmark));
+    const std::optional<std::string> model = mobile.plugins().currentModelName();
+    const auto useModel = [&mobile](const std::string &name) {
+        const bool chosen = mobile.plugins().selectByModelName(name);
+        mobile.limits().refill(mobile.plugins());
+        return chosen;
+    };
+    bool loaded = copy.made() && useModel("DoCoMo P505i")
+                  && loadCard(mobile, messages, *view, {copy.path(), ""});
+    loaded &= model && useModel(*model);
+    if (!loaded)
+        return false;
+    view->clearSelection();
+    view->selectRow(1);
+    frame->executeCommand(app::CmdBookmarkView);
+    frame->resize(720, frame->height());
+    settle();
+    bool saved = frame->grab().save(out.filePath("view-bookmark-folders.png"));
+
+    const BookmarkLimits limits = views::readBookmarkLimits(mobile.limits());
+    views::BookmarkEditDialog editor(view->store(), false, limits, &messages, frame);
+    saved &= grabDialog(editor, out.filePath("bookmark-edit.png"));
+    editor.reject();
+    view->selectRow(2);
+    views::BookmarkMultiEditDialog multi(view->store(), frame);
+    saved &= grabDialog(multi, out.filePath("bookmark-multi-edit.png"));
+    multi.reject();
+    return saved;
+}
+
+// The schedule pictures: the sample card's entries loaded through the card transfer, the entry
+// on the 15th at 09:00 clicked in the list (the calendar moves to its day, today stays marked)
+// and the editor on that entry, page by page.
+bool saveScheduleShots(app::CMobileApp &mobile, platform::MessageBoxes &messages,
+                       const std::string &sampleCard, const QDir &out)
+{
+    const CardCopy copy(sampleCard);
+    app::CMainFrame *frame = mobile.frame();
+    frame->executeCommand(app::CmdScheduleView);
+    auto *view = static_cast<views::CCalendarView *>(frame->dataView(app::KindSchedule));
+    if (!copy.made() || !loadCard(mobile, messages, *view, {copy.path(), ""}))
+        return false;
+    int chosen = -1;
+    for (int row = 0; row < view->store().RowCount(); ++row) {
+        const ScheduleRecord *record = view->store().record(view->store().rowIndex(row));
+        if (record && std::string(record->start) == "20261215T000000Z")
+            chosen = row;
+    }
+    if (chosen < 0) {
+        std::fprintf(stderr, "the sample card lacks the entry of 15 December\n");
+        return false;
+    }
+    view->clearSelection();
+    view->selectRow(chosen);
+    emit view->list()->itemClicked(view->list()->topLevelItem(chosen), 0);
+    frame->executeCommand(app::CmdScheduleView);
+    frame->resize(1040, 680);
+    settle();
+    bool saved = frame->grab().save(out.filePath("view-schedule.png"));
+
+    platform::SystemClock clock;
+    const views::ScheduleEditSetup setup
+        = views::currentScheduleEditSetup(mobile.limits(), mobile.plugins(), messages, clock);
+    ScheduleRecord record{};
+    view->store().GetRecord(view->store().rowIndex(view->store().selectedRows().at(0)), record,
+                            view->calendarDate());
+    views::ScheduleEditDialog editor(record, false, setup, frame);
+    const char *const pages[] = {"schedule-edit-times.png", "schedule-edit-alarm.png"};
+    for (int page = 0; page < editor.tabs()->count(); ++page) {
+        editor.tabs()->setCurrentIndex(page);
+        saved &= grabDialog(editor, out.filePath(pages[page]));
+    }
+    editor.reject();
     return saved;
 }
 
@@ -285,6 +413,9 @@ int main(int argc, char *argv[])
                  .grab()
                  .save(out.filePath("splash.png"));
     saved &= saveAddressShots(mobile, messages, argv[3], out);
+    saved &= saveMailShots(mobile, messages, argv[3], out);
+    saved &= saveBookmarkShots(mobile, messages, argv[3], out);
+    saved &= saveScheduleShots(mobile, messages, argv[3], out);
     mobile.exit();
     return saved ? 0 : 1;
 }

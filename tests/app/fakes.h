@@ -80,8 +80,13 @@ public:
 class RecordingShell : public platform::ShellOpener
 {
 public:
-    void open(const std::string &url) override { opened.push_back(url); }
+    bool open(const std::string &url) override
+    {
+        opened.push_back(url);
+        return accepts;
+    }
     std::vector<std::string> opened;
+    bool accepts = true;
 };
 
 // A clock that moves only when told to or when slept on.

@@ -5,19 +5,27 @@
 #include "app/mobile_view.h"
 #include "app/model_select_dialog.h"
 #include "app/string_table.h"
+#include "common/data_kind.h"
 #include "fakes.h"
 #include "host/kind_limit_cache.h"
 #include "host/plugin_host.h"
 #include "program_directory.h"
 #include "records.h"
+#include "tests/support/temp_dir.h"
 #include "views/address/address_view.h"
+#include "views/bookmark/bookmark_multi_edit_dialog.h"
+#include "views/bookmark/bookmark_view.h"
 #include "views/common/qt_text.h"
-#include "views/common/record_data_view.h"
+#include "views/mail/mail_view.h"
+#include "views/schedule/calendar_view.h"
+#include "views/schedule/schedule_edit_dialog.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QMenu>
 #include <QTimer>
+
+#include <cstddef>
 
 #include <gtest/gtest.h>
 
@@ -50,8 +58,18 @@ protected:
             ASSERT_EQ(addresses.store().AppendRecord(entry), 1);
             return;
         }
-        auto &records = static_cast<views::RecordDataView &>(view(kind));
-        ASSERT_TRUE(records.store().append(record.data(), record.size()));
+        if (kind == KindSchedule) {
+            auto &schedule = static_cast<views::CCalendarView &>(view(kind));
+            ASSERT_EQ(schedule.store().AddRecords(record.data(), true, false, false), 1);
+            return;
+        }
+        if (kind == KindBookmark) {
+            auto &bookmarks = static_cast<views::CBookMarkView &>(view(kind));
+            ASSERT_EQ(bookmarks.store().MergeRecords(record.data(), true, false, false), 1);
+            return;
+        }
+        auto &mails = static_cast<views::CMailView &>(view(kind));
+        ASSERT_EQ(mails.store().AddRecords(record.data(), true, false, false), 1);
     }
 
     QString status(int part) const { return frame->statusText(part); }
@@ -253,6 +271,73 @@ TEST_F(MainFrameTest, NewDataInABookmarkViewEmptiesIt)
     EXPECT_EQ(frame->windowTitle(), qt(TextId::Untitled) + " - Cellvane");
 }
 
+TEST_F(MainFrameTest, ViewItemOpensTheSelectedBookmarksWebAddressOnly)
+{
+    frame->executeCommand(CmdBookmarkView);
+    for (const char *url : {"HTTPS://secure.example.jp/", "ftp://files.example.jp/"}) {
+        std::vector<unsigned char> record = bookmarkRecord(url);
+        putText(record, offsetof(BookmarkRecord, url), url);
+        addRecord(KindBookmark, record);
+    }
+    view(KindBookmark).refresh();
+    const std::vector<std::string> before = shell.opened;
+    for (int row = 0; row < 2; ++row) {
+        view(KindBookmark).clearSelection();
+        view(KindBookmark).selectRow(row);
+        frame->executeCommand(CmdViewItem);
+    }
+    ASSERT_EQ(shell.opened.size(), before.size() + 1);
+    EXPECT_EQ(shell.opened.back(), "HTTPS://secure.example.jp/") << "ftp is not opened";
+}
+
+TEST_F(MainFrameTest, ViewItemHandsTheSelectedMessagesToTheMailProgram)
+{
+    testing_support::TempDir exports;
+    frame->executeCommand(CmdMailView);
+    auto &mails = static_cast<views::CMailView &>(view(KindMail));
+    mails.setExportFolder(exports.path() + "/");
+    for (int i = 0; i < 2; ++i)
+        addRecord(KindMail, makeRecord(KIND_MAIL, MAIL_RECORD_FIXED_SIZE));
+    mails.refresh();
+    mails.selectAllRows();
+    shell.accepts = false;
+    frame->executeCommand(CmdViewItem);
+    ASSERT_EQ(shell.opened.size(), 2u);
+    EXPECT_NE(shell.opened[0], shell.opened[1]);
+    EXPECT_EQ(shell.opened[0].rfind("file://" + exports.path() + "/mm", 0), 0u);
+    ASSERT_EQ(messages.shown.size(), 2u) << "one refusal per message";
+    EXPECT_EQ(messages.shown[0].text, text(TextId::NoMailProgram));
+}
+
+TEST_F(MainFrameTest, EditWithTwoBookmarksSelectedMovesBothToTheChosenFolder)
+{
+    frame->executeCommand(CmdBookmarkView);
+    for (const char *title : {"a", "b"}) {
+        std::vector<unsigned char> record = bookmarkRecord(title);
+        putText(record, offsetof(BookmarkRecord, folder), "Daily");
+        putWord(record, offsetof(BookmarkRecord, folderNumber), 1);
+        addRecord(KindBookmark, record);
+    }
+    view(KindBookmark).refresh();
+    view(KindBookmark).selectAllRows();
+    bool multi = false;
+    QTimer::singleShot(0, frame.get(), [&] {
+        auto *dialog
+            = qobject_cast<views::BookmarkMultiEditDialog *>(QApplication::activeModalWidget());
+        multi = dialog != nullptr;
+        if (!dialog)
+            return;
+        dialog->folderList()->setCurrentIndex(1); // "なし"
+        dialog->accept();
+    });
+    frame->executeCommand(CmdEdit);
+    ASSERT_TRUE(multi);
+    const auto &store = static_cast<views::CBookMarkView &>(view(KindBookmark)).store();
+    EXPECT_EQ(store.record(0)->folderNumber, -1);
+    EXPECT_EQ(store.record(1)->folderNumber, -1);
+    EXPECT_TRUE(view(KindBookmark).isModified());
+}
+
 TEST_F(MainFrameTest, SameModelRefillsTheLimitsWithoutAQuestion)
 {
     limits.clear();
@@ -298,6 +383,26 @@ TEST_F(MainFrameTest, AnotherModelAnsweredYesBecomesCurrent)
     EXPECT_EQ(plugins.currentModelName().value_or(""), "beta");
     EXPECT_EQ(status(1), "beta");
     EXPECT_EQ(view(KindSchedule).entryCount(), 0) << "every view starts afresh";
+}
+
+TEST_F(MainFrameTest, DoubleClickOnTheCalendarAddsAnEntryThroughTheEditor)
+{
+    frame->executeCommand(CmdScheduleView);
+    auto &schedule = static_cast<views::CCalendarView &>(view(KindSchedule));
+    QString title;
+    QTimer::singleShot(0, frame.get(), [&] {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (auto *editor = qobject_cast<views::ScheduleEditDialog *>(widget)) {
+                title = editor->windowTitle();
+                editor->accept();
+            }
+        }
+    });
+    emit schedule.addRequested();
+    EXPECT_EQ(title, QString::fromUtf8("ｽｹｼﾞｭｰﾙ - 新規作成"));
+    ASSERT_EQ(schedule.entryCount(), 1);
+    EXPECT_EQ(schedule.selectedRows(), std::vector<int>{0}) << "the new entry is selected";
+    EXPECT_TRUE(schedule.isModified());
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "program_directory.h"
 #include "views/common/data_view.h"
 #include "views/common/qt_text.h"
+#include "views/mail/mail_view.h"
 
 #include <QCoreApplication>
 #include <QStatusTipEvent>
@@ -78,7 +79,12 @@ TEST_F(MobileAppTest, MissingCodecLibraryShowsTheMessageAndNoFrame)
 TEST_F(MobileAppTest, ExitDeletesTheTemporaryMailFilesOnly)
 {
     directory.withCodec().withPlugin("alpha");
-    const std::string mtemp = directory.path() + "mtemp/";
+    // The exported messages lie in the user's cache, here a temporary one.
+    testing_support::TempDir cache;
+    const QByteArray previousCache = qgetenv("XDG_CACHE_HOME");
+    qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(cache.path()));
+    const std::string mtemp = views::CMailView::TempFolder();
+    ASSERT_EQ(mtemp.rfind(cache.path(), 0), 0u);
     std::filesystem::create_directories(mtemp);
     for (const char *name : {"1.eml", "2.eml", "keep.txt"})
         std::ofstream(mtemp + name) << "x";
@@ -89,6 +95,10 @@ TEST_F(MobileAppTest, ExitDeletesTheTemporaryMailFilesOnly)
     EXPECT_FALSE(std::filesystem::exists(mtemp + "2.eml"));
     EXPECT_TRUE(std::filesystem::exists(mtemp + "keep.txt"));
     EXPECT_TRUE(std::filesystem::is_directory(mtemp));
+    if (previousCache.isNull())
+        qunsetenv("XDG_CACHE_HOME");
+    else
+        qputenv("XDG_CACHE_HOME", previousCache);
 }
 
 TEST_F(MobileAppTest, StatusTipsOfButtonsReachThePromptPart)

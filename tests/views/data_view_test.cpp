@@ -16,9 +16,23 @@ namespace {
 
 using platform::MessageAnswer;
 
-void add(views::RecordDataView &view, const std::vector<unsigned char> &record)
+void add(views::CBookMarkView &view, const std::vector<unsigned char> &record)
 {
-    ASSERT_TRUE(view.store().append(record.data(), record.size()));
+    ASSERT_EQ(view.store().MergeRecords(record.data(), true, false, false), 1);
+}
+
+void add(views::CMailView &view, const std::vector<unsigned char> &record)
+{
+    ASSERT_EQ(view.store().AddRecords(record.data(), true, false, false), 1);
+    // Held as a PC file load leaves it: nothing unsaved.
+    view.setModified(false);
+}
+
+void add(views::CCalendarView &view, const std::vector<unsigned char> &record)
+{
+    ASSERT_EQ(view.store().AddRecords(record.data(), true, false, false), 1);
+    // Held as a PC file load leaves it: nothing unsaved.
+    view.setModified(false);
 }
 
 void add(views::CAddressView &view, const std::vector<unsigned char> &record)
@@ -71,8 +85,8 @@ TEST(DataViewTest, DeletingMarksThenCompactsAndSetsTheUnsavedFlag)
     view.refresh();
     view.deleteEntryAtRow(1);
     view.deleteEntryAtRow(7);
-    EXPECT_EQ(view.entryCount(), 2);
     view.compact();
+    EXPECT_EQ(view.entryCount(), 2);
     view.refresh();
     EXPECT_EQ(view.listRowCount(), 2);
     EXPECT_EQ(view.list()->topLevelItem(1)->text(0), "c");

@@ -1,28 +1,169 @@
 #include "mail_view.h"
 
-#include "common/data_kind.h"
-#include "common/records.h"
 #include "common/sjis_literal.h"
+#include "views/common/qt_text.h"
+#include "views/mail/mail_open.h"
 
-#include <cstdio>
+#include <QDateTime>
+#include <QHeaderView>
+#include <QListWidget>
+#include <QStandardPaths>
+#include <QTreeWidget>
 
 namespace views {
+namespace {
+
+constexpr int FolderListWidth = 64;
+
+// Heading and width of each cell kind, in MailCell order.
+const ListColumn CellColumns[] = {
+    {sjis("状態"), 80},  {sjis("送信者"), 210}, {sjis("宛先"), 210},
+    {sjis("日時"), 160}, {sjis("件名"), 340},
+};
+
+} // namespace
+
 CMailView::CMailView(QWidget *parent)
-    : RecordDataView(3, KIND_MAIL, app::TextId::KindMail,
-                     {platform::MessageIcon::Warning, platform::MessageAnswer::Cancel}, parent)
+    : DataView(3, app::TextId::KindMail,
+               {platform::MessageIcon::Warning, platform::MessageAnswer::Cancel}, parent)
+    , m_folders(new QListWidget(this))
+    , m_exportFolder(TempFolder())
 {
     setObjectName("MailView");
-    setColumns(
-        {{sjis("状態"), 80}, {sjis("送信者"), 210}, {sjis("日時"), 160}, {sjis("件名"), 340}});
+    for (const char *name : {sjis("受信箱"), sjis("送信箱"), sjis("ゴミ箱")})
+        m_folders->addItem(toQString(name));
+    setSidePanel(m_folders, FolderListWidth);
+    connect(m_folders, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0 && row != m_store.folder()) {
+            m_store.ChooseFolder(row);
+            showColumns();
+            showRows();
+            list()->setFocus();
+        }
+    });
+
+    QHeaderView *header = list()->header();
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(true);
+    connect(header, &QHeaderView::sectionClicked, this, &CMailView::headerClicked);
+    connect(list(), &QTreeWidget::itemSelectionChanged, this, &CMailView::takeListSelection);
+    connect(list(), &QTreeWidget::itemDoubleClicked, this, [this] { emit openRequested(); });
+    chooseFolder(MailStore::Inbox);
+    showColumns();
+    showRows();
 }
 
-std::vector<std::string> CMailView::rowTexts(int index) const
+std::string CMailView::TempFolder()
 {
-    char state[16];
-    std::snprintf(state, sizeof state, "%d", store().wordAt(index, offsetof(MailRecord, state)));
-    return {state, store().textAt(index, offsetof(MailRecord, from)),
-            store().textAt(index, offsetof(MailRecord, date)),
-            store().textAt(index, offsetof(MailRecord, subject))};
+    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation).toStdString()
+           + "/mtemp/";
+}
+
+void CMailView::setCodecs(MailCodecs codecs)
+{
+    m_store.setCodecs(std::move(codecs));
+    showRows();
+}
+
+void CMailView::setExportFolder(std::string folder)
+{
+    m_exportFolder = std::move(folder);
+}
+
+void CMailView::chooseFolder(int folder)
+{
+    if (folder >= MailStore::Inbox && folder <= MailStore::Trash)
+        m_folders->setCurrentRow(folder);
+}
+
+void CMailView::OpenSelected(platform::ShellOpener &shell, platform::MessageBoxes &messages)
+{
+    OpenSelectedMessages(m_store, m_exportFolder,
+                         static_cast<uint64_t>(QDateTime::currentSecsSinceEpoch()), shell,
+                         messages);
+}
+
+void CMailView::showColumns()
+{
+    std::vector<ListColumn> columns;
+    for (MailCell cell : m_store.columns())
+        columns.push_back(CellColumns[static_cast<size_t>(cell)]);
+    list()->setColumnCount(static_cast<int>(columns.size()));
+    setColumns(columns);
+}
+
+void CMailView::showRows()
+{
+    const int columns = static_cast<int>(m_store.columns().size());
+    std::vector<std::pair<int, std::vector<std::string>>> rows;
+    rows.reserve(static_cast<size_t>(m_store.RowCount()));
+    for (int row = 0; row < m_store.RowCount(); ++row) {
+        std::vector<std::string> texts;
+        texts.reserve(static_cast<size_t>(columns));
+        for (int column = 0; column < columns; ++column)
+            texts.push_back(m_store.rowText(row, column));
+        rows.emplace_back(m_store.rowIndex(row), std::move(texts));
+    }
+    setListRows(rows, m_store.selectedRows());
+    const int column = m_store.sortColumn();
+    list()->header()->setSortIndicator(
+        column, m_store.isSortDescending(column) ? Qt::DescendingOrder : Qt::AscendingOrder);
+    reportSelection();
+}
+
+void CMailView::headerClicked(int column)
+{
+    m_store.SetSortColumn(column);
+    showRows();
+}
+
+void CMailView::takeListSelection()
+{
+    for (int row = 0; row < listRowCount(); ++row)
+        m_store.setRowSelected(row, list()->topLevelItem(row)->isSelected());
+}
+
+int CMailView::entryCount() const
+{
+    return m_store.RecordCount();
+}
+
+void CMailView::deleteEntryAtRow(int row)
+{
+    m_store.MarkRowDeleted(row);
+}
+
+void CMailView::compact()
+{
+    m_store.Purge();
+}
+
+void CMailView::refresh()
+{
+    m_store.Rebuild();
+    showRows();
+}
+
+bool CMailView::isModified() const
+{
+    return m_store.isModified();
+}
+
+void CMailView::setModified(bool modified)
+{
+    m_store.setModified(modified);
+}
+
+int CMailView::mergeCardBlock(const void *first)
+{
+    const int added = m_store.AddRecords(first, false, true, true);
+    showRows();
+    return added;
+}
+
+void CMailView::clearData()
+{
+    m_store.ResetData();
 }
 
 } // namespace views
