@@ -109,7 +109,7 @@ void BM_MergeChainOfDuplicates(benchmark::State &state)
 {
     ScheduleStore store = fullStore();
     for (auto _ : state) {
-        store.SelectNone();
+        store.DeselectAll();
         benchmark::DoNotOptimize(store.AddRecords(cardChain().first(), false, true, true));
         store.Sort();
     }
@@ -121,7 +121,7 @@ void BM_MergeChainOfDuplicatesBelowTheCapacity(benchmark::State &state)
 {
     ScheduleStore store = schedule(Entries - 1);
     for (auto _ : state) {
-        store.SelectNone();
+        store.DeselectAll();
         benchmark::DoNotOptimize(store.AddRecords(cardChain().first(), false, true, true));
         store.Sort();
         state.PauseTiming();

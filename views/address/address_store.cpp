@@ -95,7 +95,7 @@ bool readRecord(const void *record, AddressRecord &out)
 } // namespace
 
 AddressStore::AddressStore()
-    : m_rows(ColumnCount)
+    : ListedStore(ColumnCount)
 {
 }
 
@@ -422,21 +422,6 @@ void AddressStore::setFilter(int filter)
     RefreshGroupColumn();
 }
 
-int AddressStore::RowCount() const
-{
-    return m_rows.count();
-}
-
-int AddressStore::rowIndex(int row) const
-{
-    return m_rows.indexAt(row);
-}
-
-const std::string &AddressStore::rowText(int row, int column) const
-{
-    return m_rows.text(row, column);
-}
-
 std::string AddressStore::iconText(int list, int32_t icon) const
 {
     if (m_optionName) {
@@ -507,36 +492,6 @@ void AddressStore::SetSortColumn(int column)
     m_rows.clickColumn(column);
 }
 
-int AddressStore::sortColumn() const
-{
-    return m_rows.sortColumn();
-}
-
-bool AddressStore::isSortDescending(int column) const
-{
-    return m_rows.isDescending(column);
-}
-
-bool AddressStore::isRowSelected(int row) const
-{
-    return m_rows.isSelected(row);
-}
-
-void AddressStore::setRowSelected(int row, bool selected)
-{
-    m_rows.setSelected(row, selected);
-}
-
-std::vector<int> AddressStore::selectedRows() const
-{
-    return m_rows.selectedRows();
-}
-
-void AddressStore::DeselectAll()
-{
-    m_rows.deselectAll();
-}
-
 void AddressStore::ResetData()
 {
     m_records.clear();
@@ -544,16 +499,6 @@ void AddressStore::ResetData()
     m_groups.clear();
     m_modified = false;
     RebuildGroupTree();
-}
-
-bool AddressStore::isModified() const
-{
-    return m_modified;
-}
-
-void AddressStore::setModified(bool modified)
-{
-    m_modified = modified;
 }
 
 std::vector<unsigned char> AddressStore::BuildPcBlock(uint32_t pluginCode) const

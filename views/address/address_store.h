@@ -2,7 +2,7 @@
 
 #include "common/records.h"
 #include "views/common/group_table.h"
-#include "views/common/list_rows.h"
+#include "views/common/listed_store.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -31,7 +31,7 @@ using OptionName = std::function<std::optional<std::string>(int list, int index)
 // CAddressView mirrors the rows into its list widget and the filter into its tree.
 //
 // Store indexes and row numbers are 0-based. Texts are Shift_JIS.
-class AddressStore
+class AddressStore : public ListedStore
 {
 public:
     static constexpr int ColumnCount = 11;
@@ -83,9 +83,6 @@ public:
     int filter() const;
     // Sets the AddressFilter code and rebuilds the rows when it changed.
     void setFilter(int filter);
-    int RowCount() const;
-    int rowIndex(int row) const; // the store index of row, or -1
-    const std::string &rowText(int row, int column) const;
     // Writes the row of store index at position (overwriting, or appending when position is
     // negative or beyond the rows); the row, or -1 when the filter hides the record or the slot
     // is not live. The group column is empty for records without a group.
@@ -98,21 +95,11 @@ public:
     // Header click on column: it becomes the sort column keeping the direction it last had, or
     // reverses when it already is. RefreshGroupColumn then orders the rows.
     void SetSortColumn(int column);
-    int sortColumn() const;
-    bool isSortDescending(int column) const;
-
-    // Selection of the rows
-    bool isRowSelected(int row) const;
-    void setRowSelected(int row, bool selected);
-    std::vector<int> selectedRows() const;
-    void DeselectAll();
 
     // Empties the store, the rows and the GroupTable and clears the unsaved flag; a group
     // filter falls back to 0 (RebuildGroupTree). The new-data question and the PC file names
     // are the view's.
     void ResetData();
-    bool isModified() const;
-    void setModified(bool modified);
 
     // PC file image ("APC" header, then every slot as stored), for the current plug-in code.
     std::vector<unsigned char> BuildPcBlock(uint32_t pluginCode) const;
@@ -138,9 +125,7 @@ private:
     OptionName m_optionName;
     std::vector<AddressRecord> m_records;
     GroupTable m_groups;
-    ListRows m_rows;
     int m_filter = 0;
-    bool m_modified = false;
 };
 
 } // namespace views

@@ -41,7 +41,7 @@ bool IsOpenableBookmarkUrl(std::string_view url)
 }
 
 BookmarkStore::BookmarkStore()
-    : m_rows(ColumnCount)
+    : ListedStore(ColumnCount)
 {
 }
 
@@ -229,21 +229,6 @@ const GroupTable &BookmarkStore::groups() const
     return m_groups;
 }
 
-int BookmarkStore::RowCount() const
-{
-    return m_rows.count();
-}
-
-int BookmarkStore::rowIndex(int row) const
-{
-    return m_rows.indexAt(row);
-}
-
-const std::string &BookmarkStore::rowText(int row, int column) const
-{
-    return m_rows.text(row, column);
-}
-
 std::vector<std::string> BookmarkStore::rowTexts(const BookmarkRecord &record) const
 {
     return {fieldText(record.title), fieldText(record.url), fieldText(record.folder)};
@@ -287,52 +272,12 @@ void BookmarkStore::SetSortColumn(int column)
     m_rows.clickColumn(column);
 }
 
-int BookmarkStore::sortColumn() const
-{
-    return m_rows.sortColumn();
-}
-
-bool BookmarkStore::isSortDescending(int column) const
-{
-    return m_rows.isDescending(column);
-}
-
-bool BookmarkStore::isRowSelected(int row) const
-{
-    return m_rows.isSelected(row);
-}
-
-void BookmarkStore::setRowSelected(int row, bool selected)
-{
-    m_rows.setSelected(row, selected);
-}
-
-std::vector<int> BookmarkStore::selectedRows() const
-{
-    return m_rows.selectedRows();
-}
-
-void BookmarkStore::DeselectAll()
-{
-    m_rows.deselectAll();
-}
-
 void BookmarkStore::ResetData()
 {
     m_records.clear();
     m_rows.clear();
     m_groups.clear();
     m_modified = false;
-}
-
-bool BookmarkStore::isModified() const
-{
-    return m_modified;
-}
-
-void BookmarkStore::setModified(bool modified)
-{
-    m_modified = modified;
 }
 
 void *BookmarkStore::BuildCardChain() const

@@ -5,7 +5,7 @@
 
 #include "common/records.h"
 #include "views/common/group_table.h"
-#include "views/common/list_rows.h"
+#include "views/common/listed_store.h"
 
 #include <optional>
 #include <string>
@@ -20,7 +20,7 @@ namespace views {
 // into its list widget.
 //
 // Store indexes and row numbers are 0-based. Texts are Shift_JIS.
-class BookmarkStore
+class BookmarkStore : public ListedStore
 {
 public:
     static constexpr int ColumnCount = 3;
@@ -62,9 +62,6 @@ public:
     GroupTable &groups();
     const GroupTable &groups() const;
 
-    int RowCount() const;
-    int rowIndex(int row) const; // the store index of row, or -1
-    const std::string &rowText(int row, int column) const;
     // One row per slot in store order (rows of records still there keep their selection), then
     // RefreshFolderColumn.
     void RefreshAllRows();
@@ -73,18 +70,9 @@ public:
     void RefreshFolderColumn();
     // Header click on column; RefreshFolderColumn then orders the rows.
     void SetSortColumn(int column);
-    int sortColumn() const;
-    bool isSortDescending(int column) const;
-
-    bool isRowSelected(int row) const;
-    void setRowSelected(int row, bool selected);
-    std::vector<int> selectedRows() const;
-    void DeselectAll();
 
     // Empties the store, the rows and the GroupTable and clears the unsaved flag.
     void ResetData();
-    bool isModified() const;
-    void setModified(bool modified);
 
     // The listed rows in display order as a chain of bookmark records whose title, URL and
     // folder name are the rows' texts and whose folder number is the stored record's, in a
@@ -100,8 +88,6 @@ private:
 
     std::vector<BookmarkRecord> m_records;
     GroupTable m_groups;
-    ListRows m_rows;
-    bool m_modified = false;
 };
 
 // Whether a bookmark's URL is handed to the web browser: it begins with "http://" or

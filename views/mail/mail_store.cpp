@@ -59,7 +59,7 @@ const char *MailStateText(int32_t state)
 }
 
 MailStore::MailStore()
-    : m_rows(static_cast<int>(folderColumns(Inbox).size()))
+    : ListedStore(static_cast<int>(folderColumns(Inbox).size()))
 {
     ChooseFolder(Inbox);
 }
@@ -249,55 +249,10 @@ const std::vector<MailCell> &MailStore::columns() const
     return folderColumns(m_folder);
 }
 
-int MailStore::RowCount() const
-{
-    return m_rows.count();
-}
-
-int MailStore::rowIndex(int row) const
-{
-    return m_rows.indexAt(row);
-}
-
-const std::string &MailStore::rowText(int row, int column) const
-{
-    return m_rows.text(row, column);
-}
-
 void MailStore::SetSortColumn(int column)
 {
     m_rows.clickColumn(column);
     m_rows.sort();
-}
-
-int MailStore::sortColumn() const
-{
-    return m_rows.sortColumn();
-}
-
-bool MailStore::isSortDescending(int column) const
-{
-    return m_rows.isDescending(column);
-}
-
-bool MailStore::isRowSelected(int row) const
-{
-    return m_rows.isSelected(row);
-}
-
-void MailStore::setRowSelected(int row, bool selected)
-{
-    m_rows.setSelected(row, selected);
-}
-
-std::vector<int> MailStore::selectedRows() const
-{
-    return m_rows.selectedRows();
-}
-
-void MailStore::DeselectAll()
-{
-    m_rows.deselectAll();
 }
 
 void MailStore::ResetData()
@@ -305,16 +260,6 @@ void MailStore::ResetData()
     m_messages.clear();
     m_rows.clear();
     m_modified = false;
-}
-
-bool MailStore::isModified() const
-{
-    return m_modified;
-}
-
-void MailStore::setModified(bool modified)
-{
-    m_modified = modified;
 }
 
 } // namespace views

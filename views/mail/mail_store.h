@@ -4,7 +4,7 @@
 // view's documents give them, so the code can be traced to them.
 
 #include "common/records.h"
-#include "views/common/list_rows.h"
+#include "views/common/listed_store.h"
 #include "views/mail/mail_subject.h"
 
 #include <array>
@@ -22,7 +22,7 @@ enum class MailCell { State, From, To, Date, Subject };
 // list as the view shows them. CMailView mirrors the rows into its widgets.
 //
 // Store indexes and row numbers are 0-based. Texts are Shift_JIS.
-class MailStore
+class MailStore : public ListedStore
 {
 public:
     static constexpr int Ceiling = 3000;
@@ -68,23 +68,11 @@ public:
     // The columns of the folder on show.
     const std::vector<MailCell> &columns() const;
 
-    int RowCount() const;
-    int rowIndex(int row) const; // the store index of row, or -1
-    const std::string &rowText(int row, int column) const;
     // Header click on column, then the rows are sorted by it.
     void SetSortColumn(int column);
-    int sortColumn() const;
-    bool isSortDescending(int column) const;
-
-    bool isRowSelected(int row) const;
-    void setRowSelected(int row, bool selected);
-    std::vector<int> selectedRows() const;
-    void DeselectAll();
 
     // Empties the store and the rows and clears the unsaved flag (the view's New).
     void ResetData();
-    bool isModified() const;
-    void setModified(bool modified);
 
 private:
     struct Message
@@ -104,8 +92,6 @@ private:
     MailCodecs m_codecs;
     std::vector<Message> m_messages;
     int m_folder = Inbox;
-    ListRows m_rows;
-    bool m_modified = false;
 };
 
 // The state column of status 0 to 3 (taken modulo 4): "未読", "既読", "未送信", "送信済み";

@@ -101,7 +101,7 @@ EditScheduleResult EditSchedule(ScheduleStore &store, const CalendarDate &day,
     }
     bool stored;
     if (newMode) {
-        store.SelectNone();
+        store.DeselectAll();
         stored = store.AddRecords(&record, true, false, true) > 0;
     } else {
         stored = store.ReplaceRecord(index, record) >= 0;

@@ -93,7 +93,7 @@ std::string weekdaysText(int32_t weekdays)
 } // namespace
 
 ScheduleStore::ScheduleStore()
-    : m_rows(ColumnCount)
+    : ListedStore(ColumnCount)
 {
 }
 
@@ -231,21 +231,6 @@ bool ScheduleStore::Identical(const ScheduleRecord &a, const ScheduleRecord &b)
            && a.allDay == b.allDay;
 }
 
-int ScheduleStore::RowCount() const
-{
-    return m_rows.count();
-}
-
-int ScheduleStore::rowIndex(int row) const
-{
-    return m_rows.indexAt(row);
-}
-
-const std::string &ScheduleStore::rowText(int row, int column) const
-{
-    return m_rows.text(row, column);
-}
-
 std::vector<std::string> ScheduleStore::RowCells(const ScheduleRecord &shown) const
 {
     std::optional<std::string> icon;
@@ -298,36 +283,6 @@ void ScheduleStore::SetSortColumn(int column)
     Sort();
 }
 
-int ScheduleStore::sortColumn() const
-{
-    return m_rows.sortColumn();
-}
-
-bool ScheduleStore::isSortDescending(int column) const
-{
-    return m_rows.isDescending(column);
-}
-
-bool ScheduleStore::isRowSelected(int row) const
-{
-    return m_rows.isSelected(row);
-}
-
-void ScheduleStore::setRowSelected(int row, bool selected)
-{
-    m_rows.setSelected(row, selected);
-}
-
-std::vector<int> ScheduleStore::selectedRows() const
-{
-    return m_rows.selectedRows();
-}
-
-void ScheduleStore::SelectNone()
-{
-    m_rows.deselectAll();
-}
-
 int ScheduleStore::SelectDay(const CalendarDate &day)
 {
     const std::string prefix = dayPrefix(day);
@@ -359,16 +314,6 @@ void ScheduleStore::ResetData()
     m_records.clear();
     m_rows.clear();
     m_modified = false;
-}
-
-bool ScheduleStore::isModified() const
-{
-    return m_modified;
-}
-
-void ScheduleStore::setModified(bool modified)
-{
-    m_modified = modified;
 }
 
 void *ScheduleStore::CardBlock() const

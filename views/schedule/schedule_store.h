@@ -4,7 +4,7 @@
 // view's documents give them, so the code can be traced to them.
 
 #include "common/records.h"
-#include "views/common/list_rows.h"
+#include "views/common/listed_store.h"
 #include "views/schedule/schedule_time.h"
 
 #include <functional>
@@ -22,7 +22,7 @@ using ScheduleOptionName = std::function<std::optional<std::string>(int list, in
 // identity, links rewritten as byte offsets i * 664) and the rows of the entry list as the view
 // shows them: every present record, with its store index, its seven cell texts, its selection
 // and the sort order. CCalendarView mirrors the rows into its list widget. Texts are Shift_JIS.
-class ScheduleStore
+class ScheduleStore : public ListedStore
 {
 public:
     static constexpr int ColumnCount = 7;
@@ -64,9 +64,6 @@ public:
     static bool Identical(const ScheduleRecord &a, const ScheduleRecord &b);
 
     // The list
-    int RowCount() const;
-    int rowIndex(int row) const; // the store index of row, or -1
-    const std::string &rowText(int row, int column) const;
     // The seven cells of record: start, end, repeat, weekdays, content, alarm, icon.
     std::vector<std::string> RowCells(const ScheduleRecord &record) const;
     // Empties the list and inserts one row per present record in store order, then sorts. The
@@ -77,14 +74,7 @@ public:
     // Header click on column: it becomes the sort column keeping the direction it last had, or
     // reverses when it already is; then Sort.
     void SetSortColumn(int column);
-    int sortColumn() const;
-    bool isSortDescending(int column) const;
 
-    // Selection of the rows
-    bool isRowSelected(int row) const;
-    void setRowSelected(int row, bool selected);
-    std::vector<int> selectedRows() const;
-    void SelectNone();
     // Selects exactly the rows whose start cell begins with day as "%4d/%02d/%02d"; returns
     // how many.
     int SelectDay(const CalendarDate &day);
@@ -94,8 +84,6 @@ public:
 
     // Empties the store and the list and clears the modified flag.
     void ResetData();
-    bool isModified() const;
-    void setModified(bool modified);
 
     // The card block: one record per row in list order (rows whose record is marked deleted
     // left out), chained through next, in a calloc block the caller frees; null when no row
@@ -109,8 +97,6 @@ private:
 
     ScheduleOptionName m_optionName;
     std::vector<ScheduleRecord> m_records;
-    ListRows m_rows;
-    bool m_modified = false;
 };
 
 } // namespace views
