@@ -41,6 +41,7 @@ CAddressView::CAddressView(QWidget *parent)
     , m_tree(new QTreeWidget(this))
 {
     setObjectName("AddressView");
+    setListedStore(m_store);
     setColumns({{sjis("番号"), 40},
                 {sjis("名前"), 100},
                 {sjis("ﾌﾘｶﾞﾅ"), 80},
@@ -56,7 +57,6 @@ CAddressView::CAddressView(QWidget *parent)
     header->setSectionsClickable(true);
     header->setSortIndicatorShown(true);
     connect(header, &QHeaderView::sectionClicked, this, &CAddressView::headerClicked);
-    connect(list(), &QTreeWidget::itemSelectionChanged, this, &CAddressView::takeListSelection);
     connect(list(), &QTreeWidget::itemDoubleClicked, this, [this] { emit editRequested(); });
 
     m_tree->setHeaderHidden(true);
@@ -65,9 +65,9 @@ CAddressView::CAddressView(QWidget *parent)
     connect(m_tree, &QTreeWidget::itemSelectionChanged, this, &CAddressView::treeSelectionChanged);
     connect(m_tree, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem *item) {
         if (item == m_groupRoot && rebuildGroupNodes())
-            showRows();
+            showListedRows();
     });
-    showRows();
+    showListedRows();
 }
 
 void CAddressView::buildTree()
@@ -115,38 +115,14 @@ void CAddressView::treeSelectionChanged()
     if (!filter || *filter == m_store.filter())
         return;
     m_store.setFilter(*filter);
-    showRows();
+    showListedRows();
 }
 
 void CAddressView::headerClicked(int column)
 {
     m_store.SetSortColumn(column);
     m_store.RefreshGroupColumn();
-    showRows();
-}
-
-void CAddressView::showRows()
-{
-    std::vector<std::pair<int, std::vector<std::string>>> rows;
-    rows.reserve(static_cast<size_t>(m_store.RowCount()));
-    for (int row = 0; row < m_store.RowCount(); ++row) {
-        std::vector<std::string> texts;
-        texts.reserve(AddressStore::ColumnCount);
-        for (int column = 0; column < AddressStore::ColumnCount; ++column)
-            texts.push_back(m_store.rowText(row, column));
-        rows.emplace_back(m_store.rowIndex(row), std::move(texts));
-    }
-    setListRows(rows, m_store.selectedRows());
-    const int column = m_store.sortColumn();
-    list()->header()->setSortIndicator(
-        column, m_store.isSortDescending(column) ? Qt::DescendingOrder : Qt::AscendingOrder);
-    reportSelection();
-}
-
-void CAddressView::takeListSelection()
-{
-    for (int row = 0; row < listRowCount(); ++row)
-        m_store.setRowSelected(row, list()->topLevelItem(row)->isSelected());
+    showListedRows();
 }
 
 void CAddressView::readModel()
@@ -179,7 +155,7 @@ std::vector<int> CAddressView::selectedIndexes() const
 void CAddressView::showStore()
 {
     rebuildGroupNodes();
-    showRows();
+    showListedRows();
 }
 
 int CAddressView::entryCount() const
@@ -202,16 +178,6 @@ void CAddressView::refresh()
     readModel();
     m_store.RefreshAllRows();
     showStore();
-}
-
-bool CAddressView::isModified() const
-{
-    return m_store.isModified();
-}
-
-void CAddressView::setModified(bool modified)
-{
-    m_store.setModified(modified);
 }
 
 int CAddressView::mergeCardBlock(const void *first)

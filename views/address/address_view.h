@@ -42,8 +42,6 @@ public:
     void compact() override;
     // RefreshAllRows under the current model's limits and icon names, then showStore().
     void refresh() override;
-    bool isModified() const override;
-    void setModified(bool modified) override;
 
     bool takesCardTransfer() const override { return true; }
     int entryCeiling() const override { return AddressStore::OrdinaryCeiling; }
@@ -64,8 +62,6 @@ private:
     void selectFilterNode();
     void treeSelectionChanged();
     void headerClicked(int column);
-    void showRows();
-    void takeListSelection();
     void readModel();
 
     AddressStore m_store;

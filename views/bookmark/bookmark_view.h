@@ -32,8 +32,6 @@ public:
     void compact() override;
     // RefreshAllRows, then showStore().
     void refresh() override;
-    bool isModified() const override;
-    void setModified(bool modified) override;
 
     bool takesCardTransfer() const override { return true; }
     int entryCeiling() const override { return BookmarkStore::Ceiling; }
@@ -49,7 +47,6 @@ protected:
 
 private:
     void headerClicked(int column);
-    void takeListSelection();
 
     BookmarkStore m_store;
 };

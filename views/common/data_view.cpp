@@ -63,26 +63,50 @@ void DataView::setSidePanel(QWidget *side, int width)
     static_cast<QHBoxLayout *>(layout())->insertWidget(0, side);
 }
 
-void DataView::setListRows(const std::vector<std::pair<int, std::vector<std::string>>> &rows,
-                           const std::vector<int> &selected)
+void DataView::setListedStore(ListedStore &store)
 {
-    const QSignalBlocker blocker(m_list);
-    m_list->clear();
-    QList<QTreeWidgetItem *> items;
-    items.reserve(static_cast<qsizetype>(rows.size()));
-    for (const auto &[index, texts] : rows) {
-        QStringList columns;
-        for (const std::string &text : texts)
-            columns << toQString(text);
-        auto *item = new QTreeWidgetItem(columns);
-        item->setData(0, Qt::UserRole, index);
-        items << item;
+    m_listed = &store;
+    connect(m_list, &QTreeWidget::itemSelectionChanged, this, [this] {
+        for (int row = 0; row < listRowCount(); ++row)
+            m_listed->setRowSelected(row, m_list->topLevelItem(row)->isSelected());
+    });
+}
+
+void DataView::showListedRows()
+{
+    {
+        const QSignalBlocker blocker(m_list);
+        m_list->clear();
+        QList<QTreeWidgetItem *> items;
+        items.reserve(m_listed->RowCount());
+        for (int row = 0; row < m_listed->RowCount(); ++row) {
+            QStringList columns;
+            for (int column = 0; column < m_list->columnCount(); ++column)
+                columns << toQString(m_listed->rowText(row, column));
+            auto *item = new QTreeWidgetItem(columns);
+            item->setData(0, Qt::UserRole, m_listed->rowIndex(row));
+            items << item;
+        }
+        m_list->addTopLevelItems(items);
+        for (int row : m_listed->selectedRows()) {
+            if (QTreeWidgetItem *item = m_list->topLevelItem(row))
+                item->setSelected(true);
+        }
     }
-    m_list->addTopLevelItems(items);
-    for (int row : selected) {
-        if (QTreeWidgetItem *item = m_list->topLevelItem(row))
-            item->setSelected(true);
-    }
+    const int column = m_listed->sortColumn();
+    m_list->header()->setSortIndicator(
+        column, m_listed->isSortDescending(column) ? Qt::DescendingOrder : Qt::AscendingOrder);
+    reportSelection();
+}
+
+bool DataView::isModified() const
+{
+    return m_listed->isModified();
+}
+
+void DataView::setModified(bool modified)
+{
+    m_listed->setModified(modified);
 }
 
 int DataView::listRowCount() const

@@ -2,6 +2,7 @@
 
 #include "app/string_table.h"
 #include "platform/user_interaction.h"
+#include "views/common/listed_store.h"
 #include "views/common/view_operations.h"
 
 #include <QWidget>
@@ -49,7 +50,8 @@ public:
     void setServices(platform::MessageBoxes *messages, PcFileSave save);
 
     const char *kindName() const;
-    virtual void setModified(bool modified) = 0;
+    bool isModified() const override;
+    void setModified(bool modified);
 
     int viewKind() const override { return m_viewKind; }
     int listRowCount() const override;
@@ -79,10 +81,12 @@ protected:
     void setColumns(const std::vector<ListColumn> &columns);
     // Places side (a tree or folder list) to the left of the list.
     void setSidePanel(QWidget *side, int width);
-    // Replaces the list's rows: one item per entry of texts, carrying its index; selected
-    // rows (same positions) are shown selected. The selection signal is not emitted.
-    void setListRows(const std::vector<std::pair<int, std::vector<std::string>>> &rows,
-                     const std::vector<int> &selected = {});
+    // The kind's store, whose rows the list shows and whose selection follows the user's;
+    // given once by each kind's constructor, before anything else of the list is used.
+    void setListedStore(ListedStore &store);
+    // Shows the store's rows as they stand (texts, store indexes, selection, the sort column's
+    // arrow), then the count report. The selection signal is not emitted.
+    void showListedRows();
     void reportSelection();
 
 private:
@@ -94,6 +98,7 @@ private:
     std::string m_pcName;
     platform::MessageBoxes *m_messages = nullptr;
     PcFileSave m_save;
+    ListedStore *m_listed = nullptr;
 };
 
 } // namespace views

@@ -30,6 +30,7 @@ CMailView::CMailView(QWidget *parent)
     , m_exportFolder(TempFolder())
 {
     setObjectName("MailView");
+    setListedStore(m_store);
     for (const char *name : {sjis("受信箱"), sjis("送信箱"), sjis("ゴミ箱")})
         m_folders->addItem(toQString(name));
     setSidePanel(m_folders, FolderListWidth);
@@ -37,7 +38,7 @@ CMailView::CMailView(QWidget *parent)
         if (row >= 0 && row != m_store.folder()) {
             m_store.ChooseFolder(row);
             showColumns();
-            showRows();
+            showListedRows();
             list()->setFocus();
         }
     });
@@ -46,11 +47,10 @@ CMailView::CMailView(QWidget *parent)
     header->setSectionsClickable(true);
     header->setSortIndicatorShown(true);
     connect(header, &QHeaderView::sectionClicked, this, &CMailView::headerClicked);
-    connect(list(), &QTreeWidget::itemSelectionChanged, this, &CMailView::takeListSelection);
     connect(list(), &QTreeWidget::itemDoubleClicked, this, [this] { emit openRequested(); });
     chooseFolder(MailStore::Inbox);
     showColumns();
-    showRows();
+    showListedRows();
 }
 
 std::string CMailView::TempFolder()
@@ -62,7 +62,7 @@ std::string CMailView::TempFolder()
 void CMailView::setCodecs(MailCodecs codecs)
 {
     m_store.setCodecs(std::move(codecs));
-    showRows();
+    showListedRows();
 }
 
 void CMailView::setExportFolder(std::string folder)
@@ -92,35 +92,10 @@ void CMailView::showColumns()
     setColumns(columns);
 }
 
-void CMailView::showRows()
-{
-    const int columns = static_cast<int>(m_store.columns().size());
-    std::vector<std::pair<int, std::vector<std::string>>> rows;
-    rows.reserve(static_cast<size_t>(m_store.RowCount()));
-    for (int row = 0; row < m_store.RowCount(); ++row) {
-        std::vector<std::string> texts;
-        texts.reserve(static_cast<size_t>(columns));
-        for (int column = 0; column < columns; ++column)
-            texts.push_back(m_store.rowText(row, column));
-        rows.emplace_back(m_store.rowIndex(row), std::move(texts));
-    }
-    setListRows(rows, m_store.selectedRows());
-    const int column = m_store.sortColumn();
-    list()->header()->setSortIndicator(
-        column, m_store.isSortDescending(column) ? Qt::DescendingOrder : Qt::AscendingOrder);
-    reportSelection();
-}
-
 void CMailView::headerClicked(int column)
 {
     m_store.SetSortColumn(column);
-    showRows();
-}
-
-void CMailView::takeListSelection()
-{
-    for (int row = 0; row < listRowCount(); ++row)
-        m_store.setRowSelected(row, list()->topLevelItem(row)->isSelected());
+    showListedRows();
 }
 
 int CMailView::entryCount() const
@@ -141,23 +116,13 @@ void CMailView::compact()
 void CMailView::refresh()
 {
     m_store.Rebuild();
-    showRows();
-}
-
-bool CMailView::isModified() const
-{
-    return m_store.isModified();
-}
-
-void CMailView::setModified(bool modified)
-{
-    m_store.setModified(modified);
+    showListedRows();
 }
 
 int CMailView::mergeCardBlock(const void *first)
 {
     const int added = m_store.AddRecords(first, false, true, true);
-    showRows();
+    showListedRows();
     return added;
 }
 

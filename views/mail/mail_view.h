@@ -43,8 +43,6 @@ public:
     void compact() override;
     // Rebuild, then shows the rows.
     void refresh() override;
-    bool isModified() const override;
-    void setModified(bool modified) override;
 
     bool takesCardTransfer() const override { return true; }
     int entryCeiling() const override { return MailStore::Ceiling; }
@@ -59,9 +57,7 @@ protected:
 
 private:
     void showColumns();
-    void showRows();
     void headerClicked(int column);
-    void takeListSelection();
 
     MailStore m_store;
     QListWidget *m_folders;

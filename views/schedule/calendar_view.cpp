@@ -39,6 +39,7 @@ CCalendarView::CCalendarView(const platform::Clock &clock, const platform::WallC
 void CCalendarView::setUp()
 {
     setObjectName("CalendarView");
+    setListedStore(m_store);
     // The view places the calendar and the list itself on every resize.
     delete layout();
     setColumns({{sjis("開始時間"), 160},
@@ -60,7 +61,6 @@ void CCalendarView::setUp()
     header->setSectionsClickable(true);
     header->setSortIndicatorShown(true);
     connect(header, &QHeaderView::sectionClicked, this, &CCalendarView::headerClicked);
-    connect(list(), &QTreeWidget::itemSelectionChanged, this, &CCalendarView::takeListSelection);
     connect(list(), &QTreeWidget::itemClicked, this, &CCalendarView::listClicked);
     connect(list(), &QTreeWidget::itemDoubleClicked, this, [this] { emit editRequested(); });
     connect(m_calendar, &ScheduleCalendar::dateChanged, this, &CCalendarView::calendarDateChanged);
@@ -94,20 +94,7 @@ CalendarDate CCalendarView::calendarDate() const
 
 void CCalendarView::showStore()
 {
-    std::vector<std::pair<int, std::vector<std::string>>> rows;
-    rows.reserve(static_cast<size_t>(m_store.RowCount()));
-    for (int row = 0; row < m_store.RowCount(); ++row) {
-        std::vector<std::string> texts;
-        texts.reserve(ScheduleStore::ColumnCount);
-        for (int column = 0; column < ScheduleStore::ColumnCount; ++column)
-            texts.push_back(m_store.rowText(row, column));
-        rows.emplace_back(m_store.rowIndex(row), std::move(texts));
-    }
-    setListRows(rows, m_store.selectedRows());
-    const int column = m_store.sortColumn();
-    list()->header()->setSortIndicator(
-        column, m_store.isSortDescending(column) ? Qt::DescendingOrder : Qt::AscendingOrder);
-    reportSelection();
+    showListedRows();
 }
 
 void CCalendarView::showSelection()
@@ -145,12 +132,6 @@ void CCalendarView::listClicked()
     showSelection();
 }
 
-void CCalendarView::takeListSelection()
-{
-    for (int row = 0; row < listRowCount(); ++row)
-        m_store.setRowSelected(row, list()->topLevelItem(row)->isSelected());
-}
-
 void CCalendarView::resizeEvent(QResizeEvent *event)
 {
     DataView::resizeEvent(event);
@@ -182,16 +163,6 @@ void CCalendarView::refresh()
     readModel();
     m_store.Rebuild();
     showStore();
-}
-
-bool CCalendarView::isModified() const
-{
-    return m_store.isModified();
-}
-
-void CCalendarView::setModified(bool modified)
-{
-    m_store.setModified(modified);
 }
 
 int CCalendarView::mergeCardBlock(const void *first)

@@ -49,8 +49,6 @@ public:
     void compact() override;
     // Rebuild under the current model's years and icon names, then showStore().
     void refresh() override;
-    bool isModified() const override;
-    void setModified(bool modified) override;
 
     bool takesCardTransfer() const override { return true; }
     int entryCeiling() const override { return ScheduleStore::Capacity; }
@@ -73,7 +71,6 @@ private:
     void headerClicked(int column);
     void calendarDateChanged(const CalendarDate &date);
     void listClicked();
-    void takeListSelection();
     void showSelection();
 
     ScheduleStore m_store;
