@@ -291,4 +291,27 @@ TEST(BookmarkFolderItemsTest, NoneThenEveryFolder)
     EXPECT_EQ(items[2], (views::ChoiceItem{"  12: [Work]", 12}));
 }
 
+TEST_F(BookmarkStoreTest, APcImageLoadsBackEveryBookmarkDuplicatesIncluded)
+{
+    const Chain twin = cardBlock({bookmark("News", "http://c.example/", "Daily", 1)});
+    ASSERT_EQ(store.MergeRecords(twin.get(), true, false, false), 1);
+    const std::vector<unsigned char> image = store.BuildPcBlock(0x44500101);
+    ASSERT_EQ(image.size(), 32u + 4 * sizeof(BookmarkRecord));
+
+    BookmarkStore loaded;
+    loaded.setModified(true);
+    EXPECT_EQ(loaded.LoadPcBlock(image.data(), image.size(), 0x44500101), -1);
+    EXPECT_EQ(loaded.RecordCount(), 4) << "the PC file keeps duplicates";
+    EXPECT_FALSE(loaded.isModified());
+    loaded.RefreshAllRows();
+    store.RefreshAllRows();
+    for (int c = 0; c < BookmarkStore::ColumnCount; ++c)
+        EXPECT_EQ(column(loaded, c), column(store, c)) << c;
+
+    EXPECT_EQ(loaded.LoadPcBlock(image.data(), image.size(), 0x44460101), 1);
+    EXPECT_EQ(loaded.LoadPcBlock(image.data(), image.size() - 1, 0x44500101), 0);
+    EXPECT_EQ(loaded.RecordCount(), 4) << "a refused image changes nothing";
+    EXPECT_TRUE(BookmarkStore().BuildPcBlock(1).empty());
+}
+
 } // namespace

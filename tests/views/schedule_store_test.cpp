@@ -291,4 +291,29 @@ TEST_F(ScheduleStoreTest, CardBlockFollowsTheListOrder)
     EXPECT_EQ(RecordLink(block.get(), RECORD_LINK_PREV), nullptr);
 }
 
+TEST_F(ScheduleStoreTest, APcImageLoadsBackEveryEntryInItsPlace)
+{
+    add({entry("20261215T000000Z", "a"), entry("20261203T010000Z", "b"),
+         entry("20261203T010000Z", "b")});
+    const std::vector<ScheduleRecord> twin = chained({entry("20261203T010000Z", "b")});
+    ASSERT_EQ(store.AddRecords(twin.data(), true, false, false), 1);
+    const std::vector<unsigned char> image = store.BuildPcBlock(0x44530101);
+    ASSERT_EQ(image.size(), 32u + 3 * sizeof(ScheduleRecord));
+
+    ScheduleStore loaded;
+    const std::vector<ScheduleRecord> leftOver = chained({entry("20250101T000000Z", "old")});
+    ASSERT_EQ(loaded.AddRecords(leftOver.data(), false, false, false), 1);
+    EXPECT_EQ(loaded.LoadPcBlock(image.data(), image.size(), 0), 1) << "code 0 is no model";
+    EXPECT_EQ(loaded.LoadPcBlock(image.data(), image.size(), 0x44530101), -1);
+    EXPECT_EQ(loaded.RecordCount(), 3);
+    EXPECT_FALSE(loaded.isModified());
+    for (int c = 0; c < ScheduleStore::ColumnCount; ++c)
+        EXPECT_EQ(column(loaded, c), column(store, c)) << c;
+
+    std::vector<unsigned char> damaged = image;
+    damaged[12] = 0xE8; // data kind 1000: a bookmark file
+    EXPECT_EQ(loaded.LoadPcBlock(damaged.data(), damaged.size(), 0x44530101), 0);
+    EXPECT_EQ(loaded.RecordCount(), 3) << "a refused image changes nothing";
+}
+
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "common/data_block.h"
 #include "common/data_kind.h"
+#include "views/common/pc_file_image.h"
 #include "views/common/record_fields.h"
 
 #include <cctype>
@@ -278,6 +279,32 @@ void BookmarkStore::ResetData()
     m_rows.clear();
     m_groups.clear();
     m_modified = false;
+}
+
+std::vector<unsigned char> BookmarkStore::BuildPcBlock(uint32_t pluginCode) const
+{
+    if (m_records.empty())
+        return {};
+    return buildPcImage(BookmarkPcFile, m_records.data(), m_records.size(), pluginCode);
+}
+
+int BookmarkStore::LoadPcBlock(const void *block, size_t size, uint32_t pluginCode)
+{
+    PcImageRecords records;
+    switch (checkPcImage(BookmarkPcFile, block, size, pluginCode, records)) {
+    case PcImageCheck::Rejected:
+        return 0;
+    case PcImageCheck::OtherPlugin:
+        return 1;
+    case PcImageCheck::Accepted:
+        break;
+    }
+    m_records.clear();
+    m_rows.clear();
+    for (uint32_t i = 0; i < records.count; ++i)
+        MergeRecords(records.first + size_t{i} * RecordSize, true, false, false);
+    m_modified = false;
+    return -1;
 }
 
 void *BookmarkStore::BuildCardChain() const

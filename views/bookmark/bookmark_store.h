@@ -74,6 +74,14 @@ public:
     // Empties the store, the rows and the GroupTable and clears the unsaved flag.
     void ResetData();
 
+    // PC file image ("BPC" header, then every slot as stored) under the plug-in code; empty
+    // when the store is.
+    std::vector<unsigned char> BuildPcBlock(uint32_t pluginCode) const;
+    // 0 not a bookmark image or damaged, 1 written under another plug-in (nothing changed),
+    // -1 loaded: the records and rows replaced by the image's (duplicates allowed), the folders
+    // known before kept, the unsaved flag cleared.
+    int LoadPcBlock(const void *block, size_t size, uint32_t pluginCode);
+
     // The listed rows in display order as a chain of bookmark records whose title, URL and
     // folder name are the rows' texts and whose folder number is the stored record's, in a
     // calloc block the caller frees; null when no row is listed.

@@ -4,6 +4,7 @@
 #include "common/data_kind.h"
 #include "common/inform_blocks.h"
 #include "common/sjis_literal.h"
+#include "views/common/pc_file_image.h"
 #include "views/common/record_fields.h"
 
 #include <cstdio>
@@ -314,6 +315,31 @@ void ScheduleStore::ResetData()
     m_records.clear();
     m_rows.clear();
     m_modified = false;
+}
+
+std::vector<unsigned char> ScheduleStore::BuildPcBlock(uint32_t pluginCode) const
+{
+    if (m_records.empty())
+        return {};
+    return buildPcImage(SchedulePcFile, m_records.data(), m_records.size(), pluginCode);
+}
+
+int ScheduleStore::LoadPcBlock(const void *block, size_t size, uint32_t pluginCode)
+{
+    PcImageRecords records;
+    switch (checkPcImage(SchedulePcFile, block, size, pluginCode, records)) {
+    case PcImageCheck::Rejected:
+        return 0;
+    case PcImageCheck::OtherPlugin:
+        return 1;
+    case PcImageCheck::Accepted:
+        break;
+    }
+    ResetData();
+    for (uint32_t i = 0; i < records.count; ++i)
+        AddRecords(records.first + size_t{i} * RecordSize, true, false, false);
+    m_modified = false;
+    return -1;
 }
 
 void *ScheduleStore::CardBlock() const

@@ -85,6 +85,14 @@ public:
     // Empties the store and the list and clears the modified flag.
     void ResetData();
 
+    // PC file image ("CPC" header, then every record in store order) under the plug-in code;
+    // empty when the store is.
+    std::vector<unsigned char> BuildPcBlock(uint32_t pluginCode) const;
+    // 0 not a schedule image or damaged, 1 written under another plug-in (nothing changed),
+    // -1 loaded: the store and the list emptied, every record added (duplicates allowed), the
+    // modified flag cleared.
+    int LoadPcBlock(const void *block, size_t size, uint32_t pluginCode);
+
     // The card block: one record per row in list order (rows whose record is marked deleted
     // left out), chained through next, in a calloc block the caller frees; null when no row
     // remains or memory is short.
