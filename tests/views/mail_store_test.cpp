@@ -248,4 +248,178 @@ TEST(MailStoreSortTest, AHeaderClickSortsAndReverses)
     EXPECT_TRUE(store.isSortDescending(1));
 }
 
+// The mail's PC file: the fixed parts of the messages, then a string section with their texts.
+class MailPcImageTest : public testing::Test
+{
+protected:
+    static constexpr uint32_t PluginCode = 0x44530101;
+    static constexpr size_t SectionOffset = 32 + 2 * 800; // of the two-message image
+    static constexpr size_t FirstEntry = SectionOffset + 32;
+
+    MailPcImageTest()
+    {
+        Mail read = mailFrom("a@example.jp", "01 Aug 2003 12:00:00", MailStore::Inbox);
+        read.state = 1;
+        read.text = sjis("本文です\r\n");
+        Mail sent = mailFrom("b@example.jp", "02 Aug 2003 12:00:00", MailStore::Outbox);
+        sent.state = 3;
+        sent.text = "Subject: Sent\r\n\r\nsent body\r\n";
+        const MailBlock block({read, sent});
+        source.AddRecords(block.first(), false, true, false);
+        image = source.BuildPcBlock(PluginCode);
+    }
+
+    static uint32_t word(const std::vector<unsigned char> &bytes, size_t offset)
+    {
+        uint32_t value;
+        std::memcpy(&value, bytes.data() + offset, sizeof value);
+        return value;
+    }
+    static void putWord(std::vector<unsigned char> &bytes, size_t offset, uint32_t value)
+    {
+        std::memcpy(bytes.data() + offset, &value, sizeof value);
+    }
+
+    static void expectSameMessages(const MailStore &expected, const MailStore &actual)
+    {
+        ASSERT_EQ(actual.RecordCount(), expected.RecordCount());
+        for (int i = 0; i < expected.RecordCount(); ++i) {
+            EXPECT_EQ(actual.record(i)->box, expected.record(i)->box);
+            EXPECT_EQ(actual.record(i)->state, expected.record(i)->state);
+            EXPECT_STREQ(actual.record(i)->from, expected.record(i)->from);
+            EXPECT_EQ(actual.record(i)->bodyLength, expected.record(i)->bodyLength);
+            EXPECT_EQ(actual.text(i), expected.text(i));
+        }
+    }
+
+    MailStore source;
+    std::vector<unsigned char> image;
+};
+
+TEST_F(MailPcImageTest, AWrittenImageLoadsBackToTheSameMessages)
+{
+    const size_t entries = (10 + 25) + (28 + 25);
+    ASSERT_EQ(image.size(), 32 + 2 * 800 + 32 + entries);
+    EXPECT_EQ(std::memcmp(image.data(), "MPC", 4), 0);
+    EXPECT_EQ(std::memcmp(image.data() + SectionOffset, "STR", 4), 0);
+    EXPECT_EQ(word(image, SectionOffset + 16), 32 + entries);
+    EXPECT_EQ(word(image, SectionOffset + 24), 2u);
+    EXPECT_EQ(word(image, FirstEntry + 4), 10u + 25);
+    EXPECT_EQ(word(image, FirstEntry + 20), 10u + 1);
+
+    MailStore loaded;
+    ASSERT_EQ(loaded.LoadPcBlock(image.data(), image.size(), PluginCode), -1);
+    expectSameMessages(source, loaded);
+    EXPECT_FALSE(loaded.isModified());
+    EXPECT_EQ(loaded.RowCount(), 1); // the inbox's message
+    EXPECT_EQ(loaded.BuildPcBlock(PluginCode), image);
+}
+
+TEST_F(MailPcImageTest, AnEmptyStoreHasNoImage)
+{
+    EXPECT_TRUE(MailStore().BuildPcBlock(PluginCode).empty());
+}
+
+TEST_F(MailPcImageTest, FewerTextsThanRecordsTakeOnlyAsManyMessages)
+{
+    const uint32_t firstEntrySize = word(image, FirstEntry + 4);
+    putWord(image, SectionOffset + 16, 32 + firstEntrySize);
+    putWord(image, SectionOffset + 20, firstEntrySize);
+    putWord(image, SectionOffset + 24, 1);
+    image.resize(FirstEntry + firstEntrySize);
+
+    MailStore loaded;
+    ASSERT_EQ(loaded.LoadPcBlock(image.data(), image.size(), PluginCode), -1);
+    ASSERT_EQ(loaded.RecordCount(), 1);
+    EXPECT_EQ(loaded.text(0), source.text(0));
+}
+
+TEST_F(MailPcImageTest, CodeZeroOpensAnywhereAnotherCodeChangesNothing)
+{
+    const std::vector<unsigned char> anywhere = source.BuildPcBlock(0);
+    MailStore loaded;
+    EXPECT_EQ(loaded.LoadPcBlock(anywhere.data(), anywhere.size(), 0x12345678), -1);
+    expectSameMessages(source, loaded);
+
+    MailStore other;
+    const MailBlock block({mailFrom("c@example.jp", "03 Aug 2003 12:00:00")});
+    other.AddRecords(block.first(), false, false, false);
+    EXPECT_EQ(other.LoadPcBlock(image.data(), image.size(), PluginCode + 1), 1);
+    ASSERT_EQ(other.RecordCount(), 1);
+    EXPECT_STREQ(other.record(0)->from, "c@example.jp");
+    EXPECT_TRUE(other.isModified());
+}
+
+TEST_F(MailPcImageTest, DamagedImagesAreRefusedAndChangeNothing)
+{
+    struct Damage
+    {
+        const char *name;
+        void (*apply)(std::vector<unsigned char> &);
+    };
+    static const Damage damages[] = {
+        {"no bytes", [](auto &bytes) { bytes.clear(); }},
+        {"shorter than its header", [](auto &bytes) { bytes.resize(31); }},
+        {"another type", [](auto &bytes) { bytes[0] = 'A'; }},
+        {"record area not count x 800", [](auto &bytes) { putWord(bytes, 20, 1599); }},
+        {"record count overflowing",
+         [](auto &bytes) {
+             putWord(bytes, 24, 0x80000002);
+             putWord(bytes, 20, 0x80000002u * 800);
+         }},
+        {"records past the end", [](auto &bytes) { bytes.resize(SectionOffset - 1); }},
+        {"no string section", [](auto &bytes) { bytes.resize(SectionOffset); }},
+        {"section header cut", [](auto &bytes) { bytes.resize(SectionOffset + 31); }},
+        {"section type", [](auto &bytes) { bytes[SectionOffset + 2] = 'X'; }},
+        {"section signature", [](auto &bytes) { putWord(bytes, SectionOffset + 4, 0x10001); }},
+        {"section header size", [](auto &bytes) { putWord(bytes, SectionOffset + 8, 28); }},
+        {"section entry kind", [](auto &bytes) { putWord(bytes, SectionOffset + 12, 300); }},
+        {"section end not 32 + size",
+         [](auto &bytes) {
+             putWord(bytes, SectionOffset + 16, word(bytes, SectionOffset + 16) - 1);
+         }},
+        {"entries past the end", [](auto &bytes) { bytes.pop_back(); }},
+        {"entry count overflowing",
+         [](auto &bytes) { putWord(bytes, SectionOffset + 24, 0xFFFFFFFF); }},
+        {"more entries than the section holds",
+         [](auto &bytes) { putWord(bytes, SectionOffset + 24, 3); }},
+        {"entries not filling the section",
+         [](auto &bytes) { putWord(bytes, SectionOffset + 24, 1); }},
+        {"entry smaller than 25", [](auto &bytes) { putWord(bytes, FirstEntry + 4, 24); }},
+        {"entry past the section", [](auto &bytes) { putWord(bytes, FirstEntry + 4, 0x7FFFFFFF); }},
+        {"text size not entry size - 24",
+         [](auto &bytes) { putWord(bytes, FirstEntry + 20, word(bytes, FirstEntry + 20) + 1); }},
+        {"text without its NUL", [](auto &bytes) { bytes.back() = 'x'; }},
+    };
+    for (const Damage &damage : damages) {
+        SCOPED_TRACE(damage.name);
+        std::vector<unsigned char> damaged = image;
+        damage.apply(damaged);
+        MailStore store;
+        const MailBlock block({mailFrom("c@example.jp", "03 Aug 2003 12:00:00")});
+        store.AddRecords(block.first(), false, false, false);
+        EXPECT_EQ(store.LoadPcBlock(damaged.empty() ? nullptr : damaged.data(), damaged.size(),
+                                    PluginCode),
+                  0);
+        ASSERT_EQ(store.RecordCount(), 1);
+        EXPECT_STREQ(store.record(0)->from, "c@example.jp");
+        EXPECT_TRUE(store.isModified());
+    }
+}
+
+TEST_F(MailPcImageTest, ATextLongerThanTheCardsWorkAreaLoadsWhole)
+{
+    Mail mail;
+    mail.text = std::string(600000, 'a') + "end";
+    const MailBlock block({mail});
+    MailStore longText;
+    ASSERT_EQ(longText.AddRecords(block.first(), false, false, false), 1);
+    const std::vector<unsigned char> longImage = longText.BuildPcBlock(PluginCode);
+
+    MailStore loaded;
+    ASSERT_EQ(loaded.LoadPcBlock(longImage.data(), longImage.size(), PluginCode), -1);
+    ASSERT_EQ(loaded.RecordCount(), 1);
+    EXPECT_EQ(loaded.text(0), mail.text);
+}
+
 } // namespace

@@ -3,12 +3,16 @@
 #include "common/data_block.h"
 #include "common/data_kind.h"
 #include "common/sjis_literal.h"
+#include "views/common/pc_file_image.h"
 #include "views/common/record_fields.h"
 #include "views/mail/mail_date.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <functional>
+#include <limits>
+#include <string_view>
 
 namespace views {
 namespace {
@@ -45,6 +49,74 @@ bool identical(const MailRecord &a, const MailRecord &b)
     return a.box == b.box && a.bodyLength == b.bodyLength && sameFieldText(a.date, b.date)
            && sameFieldText(a.from, b.from) && sameFieldText(a.to, b.to)
            && sameFieldText(a.subject, b.subject);
+}
+
+// The string section after the records of a mail file, holding one text per message.
+struct StringSection
+{
+    char type[4];
+    uint32_t signature;
+    uint32_t headerSize;
+    uint32_t entryKind;
+    uint32_t entriesEnd; // 32 + entriesSize, from the section start
+    uint32_t entriesSize;
+    uint32_t count;
+    uint32_t pluginCode;
+};
+static_assert(sizeof(StringSection) == 32);
+
+// The head of one entry of the string section; the NUL-terminated text follows it.
+struct StringEntry
+{
+    uint32_t signature;
+    uint32_t size; // 24 + textSize
+    uint32_t kind;
+    uint32_t reserved[2];
+    uint32_t textSize; // text length + 1
+};
+static_assert(sizeof(StringEntry) == 24);
+
+constexpr char SectionType[4] = "STR";
+constexpr uint32_t SectionSignature = 0x10002;
+constexpr uint32_t TextKind = 301;
+
+template<typename T>
+void appendBytes(std::vector<unsigned char> &image, const T &value)
+{
+    const auto *bytes = reinterpret_cast<const unsigned char *>(&value);
+    image.insert(image.end(), bytes, bytes + sizeof value);
+}
+
+// The texts of the string section at section, which has available bytes after it; false when
+// the section is not one or is damaged. The texts point into the section.
+bool readTexts(const unsigned char *section, size_t available, std::vector<std::string_view> &texts)
+{
+    StringSection head;
+    if (available < sizeof head)
+        return false;
+    std::memcpy(&head, section, sizeof head);
+    // In 64 bits, so that no product or sum wraps around; every entry holds at least a NUL.
+    if (std::memcmp(head.type, SectionType, sizeof head.type) != 0 || head.headerSize != sizeof head
+        || head.signature != SectionSignature || head.entryKind != TextKind
+        || uint64_t{head.entriesEnd} != uint64_t{head.entriesSize} + sizeof head
+        || head.entriesEnd > available
+        || uint64_t{head.count} * (sizeof(StringEntry) + 1) > head.entriesSize)
+        return false;
+    size_t offset = sizeof head;
+    for (uint32_t i = 0; i < head.count; ++i) {
+        StringEntry entry;
+        if (head.entriesEnd - offset < sizeof entry)
+            return false;
+        std::memcpy(&entry, section + offset, sizeof entry);
+        const char *text = reinterpret_cast<const char *>(section + offset + sizeof entry);
+        if (entry.size <= sizeof entry || entry.size > head.entriesEnd - offset
+            || uint64_t{entry.textSize} + sizeof entry != entry.size
+            || !std::memchr(text, '\0', entry.textSize))
+            return false;
+        texts.emplace_back(text, std::strlen(text));
+        offset += entry.size;
+    }
+    return offset == head.entriesEnd;
 }
 
 } // namespace
@@ -260,6 +332,82 @@ void MailStore::ResetData()
     m_messages.clear();
     m_rows.clear();
     m_modified = false;
+}
+
+std::vector<unsigned char> MailStore::BuildPcBlock(uint32_t pluginCode) const
+{
+    if (m_messages.empty())
+        return {};
+    std::vector<MailRecord> records;
+    uint64_t entriesSize = 0;
+    for (const Message &message : m_messages) {
+        records.push_back(message.fixed);
+        entriesSize += sizeof(StringEntry) + message.text.size() + 1;
+    }
+    std::vector<unsigned char> image
+        = buildPcImage(MailPcFile, records.data(), records.size(), pluginCode);
+    if (image.empty()
+        || image.size() + sizeof(StringSection) + entriesSize
+               > std::numeric_limits<uint32_t>::max())
+        return {};
+    StringSection section{};
+    std::memcpy(section.type, SectionType, sizeof section.type);
+    section.signature = SectionSignature;
+    section.headerSize = sizeof section;
+    section.entryKind = TextKind;
+    section.entriesEnd = static_cast<uint32_t>(sizeof section + entriesSize);
+    section.entriesSize = static_cast<uint32_t>(entriesSize);
+    section.count = static_cast<uint32_t>(m_messages.size());
+    section.pluginCode = pluginCode;
+    image.reserve(image.size() + section.entriesEnd);
+    appendBytes(image, section);
+    for (const Message &message : m_messages) {
+        const auto textSize = static_cast<uint32_t>(message.text.size() + 1);
+        appendBytes(image,
+                    StringEntry{.signature = SectionSignature,
+                                .size = static_cast<uint32_t>(sizeof(StringEntry) + textSize),
+                                .kind = TextKind,
+                                .reserved = {0, 0},
+                                .textSize = textSize});
+        image.insert(image.end(), message.text.begin(), message.text.end());
+        image.push_back('\0');
+    }
+    return image;
+}
+
+int MailStore::LoadPcBlock(const void *block, size_t size, uint32_t pluginCode)
+{
+    PcImageRecords records;
+    switch (checkPcImage(MailPcFile, block, size, pluginCode, records)) {
+    case PcImageCheck::Rejected:
+        return 0;
+    case PcImageCheck::OtherPlugin:
+        return 1;
+    case PcImageCheck::Accepted:
+        break;
+    }
+    const size_t sectionOffset = sizeof(PcFileHeader) + size_t{records.count} * FixedSize;
+    std::vector<std::string_view> texts;
+    if (!readTexts(static_cast<const unsigned char *>(block) + sectionOffset, size - sectionOffset,
+                   texts))
+        return 0;
+    m_messages.clear();
+    m_rows.clear();
+    // Each message goes through the merge as a record with its text behind the fixed part,
+    // sized to hold the whole text.
+    std::vector<char> work;
+    const size_t taken = std::min(size_t{records.count}, texts.size());
+    for (size_t i = 0; i < taken; ++i) {
+        work.assign(FixedSize + texts[i].size() + 1, '\0');
+        std::memcpy(work.data(), records.first + i * FixedSize, FixedSize);
+        const auto recordSize = static_cast<uint32_t>(work.size());
+        std::memcpy(work.data() + offsetof(RecordHeader, size), &recordSize, sizeof recordSize);
+        std::memcpy(work.data() + FixedSize, texts[i].data(), texts[i].size());
+        AddRecords(work.data(), true, false, false);
+    }
+    Rebuild();
+    m_modified = false;
+    return -1;
 }
 
 } // namespace views

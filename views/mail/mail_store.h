@@ -8,6 +8,8 @@
 #include "views/mail/mail_subject.h"
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -73,6 +75,18 @@ public:
 
     // Empties the store and the rows and clears the unsaved flag (the view's New).
     void ResetData();
+
+    // PC file image ("MPC" header, the fixed part of every message as stored, then a string
+    // section with each message's text in store order), written under pluginCode. Empty for an
+    // empty store or when the sizes do not fit the file's 32-bit words.
+    std::vector<unsigned char> BuildPcBlock(uint32_t pluginCode) const;
+    // Reads the size bytes at block: 0 not a mail image or damaged (a section or entry running
+    // past the bytes given, sizes that do not add up, an entry without its NUL-terminated
+    // text), 1 written under another plug-in than pluginCode, -1 loaded. Only -1 changes the
+    // store: its messages are replaced by record i joined with text i, for i below both the
+    // record and the text count, through AddRecords with duplicates allowed and no selection;
+    // the rows are rebuilt and the unsaved flag cleared.
+    int LoadPcBlock(const void *block, size_t size, uint32_t pluginCode);
 
 private:
     struct Message
