@@ -511,14 +511,9 @@ std::vector<unsigned char> AddressStore::BuildPcBlock(uint32_t pluginCode) const
 int AddressStore::LoadPcBlock(const void *block, size_t size, uint32_t pluginCode)
 {
     PcImageRecords records;
-    switch (checkPcImage(AddressPcFile, block, size, pluginCode, records)) {
-    case PcImageCheck::Rejected:
-        return 0;
-    case PcImageCheck::OtherPlugin:
-        return 1;
-    case PcImageCheck::Accepted:
-        break;
-    }
+    const PcImageCheck check = checkPcImage(AddressPcFile, block, size, pluginCode, records);
+    if (check != PcImageCheck::Accepted)
+        return static_cast<int>(check);
     m_records.clear();
     m_rows.clear();
     for (uint32_t i = 0; i < records.count; ++i)

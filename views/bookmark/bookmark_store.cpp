@@ -291,14 +291,9 @@ std::vector<unsigned char> BookmarkStore::BuildPcBlock(uint32_t pluginCode) cons
 int BookmarkStore::LoadPcBlock(const void *block, size_t size, uint32_t pluginCode)
 {
     PcImageRecords records;
-    switch (checkPcImage(BookmarkPcFile, block, size, pluginCode, records)) {
-    case PcImageCheck::Rejected:
-        return 0;
-    case PcImageCheck::OtherPlugin:
-        return 1;
-    case PcImageCheck::Accepted:
-        break;
-    }
+    const PcImageCheck check = checkPcImage(BookmarkPcFile, block, size, pluginCode, records);
+    if (check != PcImageCheck::Accepted)
+        return static_cast<int>(check);
     m_records.clear();
     m_rows.clear();
     for (uint32_t i = 0; i < records.count; ++i)

@@ -41,10 +41,11 @@ static_assert(sizeof(PcFileHeader) == 32);
 std::vector<unsigned char> buildPcImage(const PcFileFormat &format, const void *records,
                                         size_t count, uint32_t pluginCode);
 
+// Valued as the stores' PC-image loads answer: 0 rejected, 1 another plug-in's, -1 taken.
 enum class PcImageCheck {
-    Rejected,    // not a file of this format, or damaged
-    OtherPlugin, // written under another plug-in than currentPluginCode
-    Accepted,
+    Rejected = 0,    // not a file of this format, or damaged
+    OtherPlugin = 1, // written under another plug-in than currentPluginCode
+    Accepted = -1,
 };
 
 // Where the records of an accepted image lie.

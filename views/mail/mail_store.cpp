@@ -378,14 +378,9 @@ std::vector<unsigned char> MailStore::BuildPcBlock(uint32_t pluginCode) const
 int MailStore::LoadPcBlock(const void *block, size_t size, uint32_t pluginCode)
 {
     PcImageRecords records;
-    switch (checkPcImage(MailPcFile, block, size, pluginCode, records)) {
-    case PcImageCheck::Rejected:
-        return 0;
-    case PcImageCheck::OtherPlugin:
-        return 1;
-    case PcImageCheck::Accepted:
-        break;
-    }
+    const PcImageCheck check = checkPcImage(MailPcFile, block, size, pluginCode, records);
+    if (check != PcImageCheck::Accepted)
+        return static_cast<int>(check);
     const size_t sectionOffset = sizeof(PcFileHeader) + size_t{records.count} * FixedSize;
     std::vector<std::string_view> texts;
     if (!readTexts(static_cast<const unsigned char *>(block) + sectionOffset, size - sectionOffset,

@@ -327,14 +327,9 @@ std::vector<unsigned char> ScheduleStore::BuildPcBlock(uint32_t pluginCode) cons
 int ScheduleStore::LoadPcBlock(const void *block, size_t size, uint32_t pluginCode)
 {
     PcImageRecords records;
-    switch (checkPcImage(SchedulePcFile, block, size, pluginCode, records)) {
-    case PcImageCheck::Rejected:
-        return 0;
-    case PcImageCheck::OtherPlugin:
-        return 1;
-    case PcImageCheck::Accepted:
-        break;
-    }
+    const PcImageCheck check = checkPcImage(SchedulePcFile, block, size, pluginCode, records);
+    if (check != PcImageCheck::Accepted)
+        return static_cast<int>(check);
     ResetData();
     for (uint32_t i = 0; i < records.count; ++i)
         AddRecords(records.first + size_t{i} * RecordSize, true, false, false);
