@@ -1,4 +1,6 @@
 #include "app/pc_file_io.h"
+#include "app/pc_file_kinds.h"
+#include "common/sjis_literal.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -94,6 +96,35 @@ TEST(PcFileIoTest, AFailedWriteLeavesThePreviousFileAsItWas)
             << "the temporary file is removed";
     }
     EXPECT_EQ(app::replaceFile(dir.file("no/such/folder.apc"), bytesOf("x")), ENOENT);
+}
+
+TEST(PcFileKindsTest, EachKindHasItsFilterAndANameWithoutExtensionGetsIts)
+{
+    const app::PcFileDialogKind *address = app::pcFileDialogKind(2);
+    ASSERT_NE(address, nullptr);
+    EXPECT_STREQ(address->description, sjis("ｱﾄﾞﾚｽ帳ﾃﾞｰﾀ (*.apc)"));
+    EXPECT_STREQ(address->pattern, "*.apc");
+    EXPECT_STREQ(app::pcFileDialogKind(1)->pattern, "*.bpc");
+    EXPECT_STREQ(app::pcFileDialogKind(3)->pattern, "*.mpc");
+    EXPECT_STREQ(app::pcFileDialogKind(4)->pattern, "*.cpc");
+    EXPECT_EQ(app::pcFileDialogKind(0), nullptr);
+    EXPECT_EQ(app::pcFileDialogKind(5), nullptr);
+
+    struct Case
+    {
+        const char *chosen;
+        const char *saved;
+    };
+    const Case cases[] = {
+        {"/home/user/book", "/home/user/book.apc"},
+        {"/home/user/book.apc", "/home/user/book.apc"},
+        {"/home/user/book.txt", "/home/user/book.txt"},
+        {"/home/user.d/book", "/home/user.d/book.apc"},
+        {"book", "book.apc"},
+        {"/home/user/", "/home/user/"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(app::withPcFileExtension(c.chosen, *address), c.saved) << c.chosen;
 }
 
 } // namespace

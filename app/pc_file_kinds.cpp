@@ -1,0 +1,35 @@
+#include "pc_file_kinds.h"
+
+#include "common/sjis_literal.h"
+
+#include <iterator>
+
+namespace app {
+namespace {
+
+const PcFileDialogKind Kinds[] = {
+    {sjis("ﾌﾞｯｸﾏｰｸﾃﾞｰﾀ (*.bpc)"), "*.bpc", ".bpc"},
+    {sjis("ｱﾄﾞﾚｽ帳ﾃﾞｰﾀ (*.apc)"), "*.apc", ".apc"},
+    {sjis("ﾒｰﾙﾃﾞｰﾀ (*.mpc)"), "*.mpc", ".mpc"},
+    {sjis("ｽｹｼﾞｭｰﾙﾃﾞｰﾀ (*.cpc)"), "*.cpc", ".cpc"},
+};
+
+} // namespace
+
+const PcFileDialogKind *pcFileDialogKind(int viewKind)
+{
+    if (viewKind < 1 || viewKind > static_cast<int>(std::size(Kinds)))
+        return nullptr;
+    return &Kinds[viewKind - 1];
+}
+
+std::string withPcFileExtension(const std::string &path, const PcFileDialogKind &kind)
+{
+    const size_t slash = path.find_last_of('/');
+    const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    if (nameStart == path.size() || path.find('.', nameStart) != std::string::npos)
+        return path;
+    return path + kind.extension;
+}
+
+} // namespace app

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+namespace app {
+
+// How the file dialogs offer the PC data file of a view kind: the filter's description and
+// pattern, and the extension a name typed without one gets.
+struct PcFileDialogKind
+{
+    const char *description; // Shift_JIS, "ｱﾄﾞﾚｽ帳ﾃﾞｰﾀ (*.apc)"
+    const char *pattern;     // "*.apc"
+    // ".apc": lower case like the pattern, so that a saved file shows in the dialog's list
+    const char *extension;
+};
+
+// The dialog kind of view kind 1 to 4 (bookmarks, address book, mail, schedule); null for
+// another kind.
+const PcFileDialogKind *pcFileDialogKind(int viewKind);
+
+// path as chosen in a file dialog, with the kind's extension added when its file name has none
+// (a name ending in a dot has an empty one, and keeps it).
+std::string withPcFileExtension(const std::string &path, const PcFileDialogKind &kind);
+
+} // namespace app
