@@ -39,8 +39,9 @@ std::optional<std::string> convert(std::string_view input, const char *to, const
 
 std::string sjisToUtf8(std::string_view sjis)
 {
-    // The replacement is U+FFFD in UTF-8.
-    return convert(sjis, "UTF-8", "CP932", "\xEF\xBF\xBD").value_or(std::string(sjis));
+    // A u8 literal is UTF-8 whatever the compiler's execution character set.
+    static const std::string replacement(reinterpret_cast<const char *>(u8"\uFFFD"));
+    return convert(sjis, "UTF-8", "CP932", replacement).value_or(std::string(sjis));
 }
 
 std::string utf8ToSjis(std::string_view utf8)
