@@ -27,6 +27,8 @@ TEST(ListRowsTest, SetRowOverwritesInPlaceOrAppends)
     EXPECT_EQ(rows.text(2, 0), "");
     EXPECT_EQ(rows.text(0, 2), "");
     EXPECT_EQ(rows.indexAt(-1), -1);
+    EXPECT_EQ(rows.rowOf(7), 1);
+    EXPECT_EQ(rows.rowOf(4), -1) << "the row of 4 now shows 9";
 }
 
 TEST(ListRowsTest, RemapDropsRowsOfRemovedRecords)

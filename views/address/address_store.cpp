@@ -6,6 +6,7 @@
 #include "views/address/address_filter.h"
 #include "views/address/address_tree.h"
 #include "views/common/pc_file_image.h"
+#include "views/common/record_fields.h"
 
 #include <algorithm>
 #include <bitset>
@@ -23,47 +24,19 @@ constexpr int GroupColumn = 7;
 constexpr int PhoneIconList = 201;
 constexpr int MailIconList = 202;
 
-template<size_t Size>
-void terminate(char (&field)[Size])
-{
-    if (std::memchr(field, 0, Size))
-        return;
-    const size_t end = sjisCutLength(std::string_view(field, Size), Size - 1);
-    std::memset(field + end, 0, Size - end);
-}
-
-template<size_t Size>
-void copyText(char (&field)[Size], const std::string &text)
-{
-    std::memset(field, 0, Size);
-    copySjisField(field, text);
-}
-
-template<size_t Size>
-std::string textOf(const char (&field)[Size])
-{
-    return std::string(field, strnlen(field, Size));
-}
-
-template<size_t Size>
-bool sameText(const char (&a)[Size], const char (&b)[Size])
-{
-    return std::strncmp(a, b, Size) == 0;
-}
-
 // Every text field ends inside its field, so nothing reads past it later.
 void terminateFields(AddressRecord &record)
 {
-    terminate(record.groupName);
-    terminate(record.name);
-    terminate(record.reading);
-    terminate(record.postalCode);
-    terminate(record.postalAddress);
+    terminateField(record.groupName);
+    terminateField(record.name);
+    terminateField(record.reading);
+    terminateField(record.postalCode);
+    terminateField(record.postalAddress);
     for (PhoneSlot &phone : record.phones)
-        terminate(phone.number);
+        terminateField(phone.number);
     for (MailSlot &mail : record.mails)
-        terminate(mail.address);
-    terminate(record.note);
+        terminateField(mail.address);
+    terminateField(record.note);
 }
 
 void writeHeader(AddressRecord &record)
@@ -165,7 +138,7 @@ int AddressStore::GetRecord(int index, AddressRecord &out) const
     if (index >= 0 && index < RecordCount()) {
         out = m_records[static_cast<size_t>(index)];
         const int group = out.groupNumber == -1 ? 0 : out.groupNumber;
-        copyText(out.groupName, m_groups.nameOfNumber(group));
+        setFieldText(out.groupName, m_groups.nameOfNumber(group));
         return 1;
     }
     out = AddressRecord{};
@@ -220,9 +193,8 @@ int AddressStore::StoreRecord(int slot, const AddressRecord *record)
     terminateFields(stored);
     stored.memoryNumber = number;
     writeHeader(stored);
-    stored.header.prev = slot > 0 ? (slot - 1) * static_cast<int32_t>(RecordSize) : 0;
-    stored.header.next = (slot + 1) * static_cast<int32_t>(RecordSize);
-    m_groups.registerGroup(textOf(stored.groupName), stored.groupNumber);
+    setSlotLinks(stored.header, size_t(slot), RecordSize);
+    m_groups.registerGroup(fieldText(stored.groupName), stored.groupNumber);
     return slot;
 }
 
@@ -248,10 +220,8 @@ int AddressStore::ReplaceRecord(int index, const AddressRecord &record)
     m_modified = true;
     // The row shows the new texts even when the record left the filter; the next rebuild of the
     // list drops it.
-    for (int row = 0; row < RowCount(); ++row) {
-        if (m_rows.indexAt(row) == index)
-            writeRow(row, index);
-    }
+    if (const int row = m_rows.rowOf(index); row >= 0)
+        writeRow(row, index);
     return index;
 }
 
@@ -308,17 +278,18 @@ bool AddressStore::IsDuplicate(const AddressRecord &record) const
             if (stored.mails[i].icon != record.mails[i].icon)
                 return false;
         }
-        if (!sameText(stored.name, record.name) || !sameText(stored.reading, record.reading)
-            || !sameText(stored.note, record.note)
-            || !sameText(stored.postalAddress, record.postalAddress)
-            || !sameText(stored.postalCode, record.postalCode))
+        if (!sameFieldText(stored.name, record.name)
+            || !sameFieldText(stored.reading, record.reading)
+            || !sameFieldText(stored.note, record.note)
+            || !sameFieldText(stored.postalAddress, record.postalAddress)
+            || !sameFieldText(stored.postalCode, record.postalCode))
             return false;
         for (int i = 0; i < ADDRESS_PHONE_SLOTS; ++i) {
-            if (!sameText(stored.phones[i].number, record.phones[i].number))
+            if (!sameFieldText(stored.phones[i].number, record.phones[i].number))
                 return false;
         }
         for (int i = 0; i < ADDRESS_MAIL_SLOTS; ++i) {
-            if (!sameText(stored.mails[i].address, record.mails[i].address))
+            if (!sameFieldText(stored.mails[i].address, record.mails[i].address))
                 return false;
         }
         return true;
@@ -354,10 +325,8 @@ void AddressStore::dropSlots(const std::vector<bool> &drop)
     }
     m_records.resize(kept);
     m_rows.remapIndexes(newIndex);
-    for (int i = 0; i < RecordCount() && isLive(i); ++i) {
-        m_records[static_cast<size_t>(i)].header.prev = (i > 0 ? i - 1 : 0) * RecordSize;
-        m_records[static_cast<size_t>(i)].header.next = (i + 1) * RecordSize;
-    }
+    for (int i = 0; i < RecordCount() && isLive(i); ++i)
+        setSlotLinks(m_records[static_cast<size_t>(i)].header, size_t(i), RecordSize);
 }
 
 int AddressStore::RemoveRecord(int index, bool physical)
@@ -434,16 +403,16 @@ std::string AddressStore::iconText(int list, int32_t icon) const
 std::vector<std::string> AddressStore::rowTexts(const AddressRecord &record) const
 {
     return {decimal("%03d", record.memoryNumber),
-            textOf(record.name),
-            textOf(record.reading),
-            textOf(record.phones[0].number),
+            fieldText(record.name),
+            fieldText(record.reading),
+            fieldText(record.phones[0].number),
             iconText(PhoneIconList, record.phones[0].icon),
-            textOf(record.mails[0].address),
+            fieldText(record.mails[0].address),
             iconText(MailIconList, record.mails[0].icon),
             record.groupNumber == -1 ? std::string() : m_groups.nameOfNumber(record.groupNumber),
-            textOf(record.postalCode),
-            textOf(record.postalAddress),
-            textOf(record.note)};
+            fieldText(record.postalCode),
+            fieldText(record.postalAddress),
+            fieldText(record.note)};
 }
 
 void AddressStore::writeRow(int position, int index)

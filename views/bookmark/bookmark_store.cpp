@@ -99,8 +99,7 @@ int BookmarkStore::StoreRecord(int slot, const BookmarkRecord *record)
     terminateField(stored.folder);
     terminateField(stored.title);
     terminateField(stored.url);
-    stored.header.prev = slot > 0 ? (slot - 1) * int32_t(RecordSize) : 0;
-    stored.header.next = (slot + 1) * int32_t(RecordSize);
+    setSlotLinks(stored.header, size_t(slot), RecordSize);
     m_groups.registerGroup(fieldText(stored.folder), stored.folderNumber);
     return slot;
 }
@@ -125,10 +124,8 @@ int BookmarkStore::ReplaceRecord(int index, const BookmarkRecord &record)
     if (StoreRecord(index, &record) < 0)
         return -1;
     m_modified = true;
-    for (int row = 0; row < RowCount(); ++row) {
-        if (m_rows.indexAt(row) == index)
-            writeRow(row, index);
-    }
+    if (const int row = m_rows.rowOf(index); row >= 0)
+        writeRow(row, index);
     return index;
 }
 
@@ -205,8 +202,7 @@ int BookmarkStore::RemoveRecord(int index, bool physical)
         newIndex[i] = static_cast<int>(kept);
         m_records[kept] = m_records[i];
         BookmarkRecord &moved = m_records[kept];
-        moved.header.prev = static_cast<int32_t>(kept > 0 ? (kept - 1) * RecordSize : 0);
-        moved.header.next = static_cast<int32_t>((kept + 1) * RecordSize);
+        setSlotLinks(moved.header, kept, RecordSize);
         ++kept;
     }
     m_records.resize(kept);

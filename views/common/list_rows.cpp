@@ -28,6 +28,15 @@ int ListRows::indexAt(int row) const
     return row >= 0 && row < count() ? m_rows[static_cast<size_t>(row)].index : -1;
 }
 
+int ListRows::rowOf(int index) const
+{
+    for (int row = 0; row < count(); ++row) {
+        if (m_rows[static_cast<size_t>(row)].index == index)
+            return row;
+    }
+    return -1;
+}
+
 const std::string &ListRows::text(int row, int column) const
 {
     static const std::string empty;

@@ -19,6 +19,8 @@ public:
 
     // The store index of row, or -1 outside the list.
     int indexAt(int row) const;
+    // The row showing store index, or -1 when no row does.
+    int rowOf(int index) const;
     // The text of row in column; empty outside the list.
     const std::string &text(int row, int column) const;
 

@@ -1,8 +1,9 @@
 #pragma once
 
-// Reading and writing the fixed text fields of the interchange records (char[N], Shift_JIS,
-// NUL-terminated inside the field).
+// Reading and writing the fixed fields of the interchange records: text fields (char[N],
+// Shift_JIS, NUL-terminated inside the field) and the links of a record kept in a store.
 
+#include "common/records.h"
 #include "common/sjis_cut.h"
 
 #include <cstddef>
@@ -42,6 +43,14 @@ void setFieldText(char (&field)[Size], std::string_view text)
 {
     std::memset(field, 0, Size);
     copySjisField(field, text);
+}
+
+// The links a record holds in slot of a store, as the PC files keep them: the byte offsets of
+// the slots before and after it, 0 before the first.
+inline void setSlotLinks(RecordHeader &header, size_t slot, size_t recordSize)
+{
+    header.prev = static_cast<int32_t>(slot > 0 ? (slot - 1) * recordSize : 0);
+    header.next = static_cast<int32_t>((slot + 1) * recordSize);
 }
 
 } // namespace views

@@ -186,9 +186,7 @@ std::vector<std::string> MailStore::rowTexts(const Message &message) const
 void MailStore::relink()
 {
     for (size_t i = 0; i < m_messages.size(); ++i) {
-        RecordHeader &header = m_messages[i].fixed.header;
-        header.prev = static_cast<int32_t>(i > 0 ? (i - 1) * FixedSize : 0);
-        header.next = static_cast<int32_t>((i + 1) * FixedSize);
+        setSlotLinks(m_messages[i].fixed.header, i, FixedSize);
     }
 }
 
@@ -212,9 +210,8 @@ bool MailStore::append(const void *record, bool allowDuplicates, bool select)
     message.text.assign(body, strnlen(body, header.size - FixedSize));
     fixed.header.version = RECORD_VERSION_MAIL;
     fixed.header.kind = KIND_MAIL;
-    const auto index = static_cast<int32_t>(m_messages.size());
-    fixed.header.prev = index > 0 ? (index - 1) * int32_t(FixedSize) : 0;
-    fixed.header.next = (index + 1) * int32_t(FixedSize);
+    const auto index = static_cast<int>(m_messages.size());
+    setSlotLinks(fixed.header, size_t(index), FixedSize);
     fillCells(message);
     m_messages.push_back(std::move(message));
     m_modified = true;

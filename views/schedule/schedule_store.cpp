@@ -137,8 +137,7 @@ int ScheduleStore::GetRecord(int index, ScheduleRecord &out, const CalendarDate 
 void ScheduleStore::relink()
 {
     for (size_t i = 0; i < m_records.size(); ++i) {
-        m_records[i].header.prev = static_cast<int32_t>(i > 0 ? (i - 1) * RecordSize : 0);
-        m_records[i].header.next = static_cast<int32_t>((i + 1) * RecordSize);
+        setSlotLinks(m_records[i].header, i, RecordSize);
     }
 }
 
@@ -163,8 +162,7 @@ int ScheduleStore::AddRecords(const void *first, bool allowDuplicates, bool foll
         }
         writeHeader(incoming);
         const auto index = static_cast<int32_t>(m_records.size());
-        incoming.header.prev = index > 0 ? (index - 1) * static_cast<int32_t>(RecordSize) : 0;
-        incoming.header.next = (index + 1) * static_cast<int32_t>(RecordSize);
+        setSlotLinks(incoming.header, size_t(index), RecordSize);
         m_records.push_back(incoming);
         writeRow(-1, index);
         if (select)
@@ -185,10 +183,8 @@ int ScheduleStore::ReplaceRecord(int index, const ScheduleRecord &replacement)
     terminateFields(stored);
     stored.header.prev = links.prev;
     stored.header.next = links.next;
-    for (int row = 0; row < RowCount(); ++row) {
-        if (m_rows.indexAt(row) == index)
-            writeRow(row, index);
-    }
+    if (const int row = m_rows.rowOf(index); row >= 0)
+        writeRow(row, index);
     m_modified = true;
     return index;
 }
