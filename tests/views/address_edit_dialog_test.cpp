@@ -395,8 +395,8 @@ protected:
     }
 
     // Runs EditAddress, handing its dialog to answer once it is up.
-    views::EditAddressResult run(bool newMode,
-                                 const std::function<void(views::AddressEditDialog &)> &answer)
+    views::EditResult run(bool newMode,
+                          const std::function<void(views::AddressEditDialog &)> &answer)
     {
         bool answered = false;
         QTimer::singleShot(0, [&] {
@@ -409,7 +409,7 @@ protected:
             if (dialog->isVisible())
                 dialog->reject();
         });
-        const views::EditAddressResult result = views::EditAddress(store, setup, newMode);
+        const views::EditResult result = views::EditAddress(store, setup, newMode);
         EXPECT_TRUE(answered);
         return result;
     }
@@ -436,7 +436,7 @@ TEST_F(EditAddressTest, NewModeAddsTheRecordAsTheOnlySelectedRow)
         QTest::keyClicks(dialog.basicPage()->nameEdit(), "Third");
         dialog.accept();
     });
-    EXPECT_EQ(result, views::EditAddressResult::Applied);
+    EXPECT_EQ(result, views::EditResult::Applied);
     ASSERT_EQ(store.RecordCount(), 3);
     EXPECT_STREQ(store.record(2)->name, "Third");
     EXPECT_EQ(store.record(2)->memoryNumber, 11);
@@ -454,7 +454,7 @@ TEST_F(EditAddressTest, EditModeReplacesTheFirstSelectedRecord)
         // Its own memory number is no duplicate.
         dialog.accept();
     });
-    EXPECT_EQ(result, views::EditAddressResult::Applied);
+    EXPECT_EQ(result, views::EditResult::Applied);
     EXPECT_TRUE(messages.shown.empty());
     ASSERT_EQ(store.RecordCount(), 2);
     EXPECT_STREQ(store.record(1)->name, "Changed");
@@ -469,7 +469,7 @@ TEST_F(EditAddressTest, AnotherRecordsNumberIsRefused)
         QTest::keyClicks(dialog.basicPage()->memoryNumberEdit(), "10");
         dialog.accept();
     });
-    EXPECT_EQ(result, views::EditAddressResult::Cancelled);
+    EXPECT_EQ(result, views::EditResult::Cancelled);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, app::text(app::TextId::MemoryNumberTaken));
     EXPECT_EQ(store.record(1)->memoryNumber, 12);
@@ -483,14 +483,14 @@ TEST_F(EditAddressTest, CancelChangesNothing)
         QTest::keyClicks(dialog.basicPage()->nameEdit(), "More");
         dialog.reject();
     });
-    EXPECT_EQ(result, views::EditAddressResult::Cancelled);
+    EXPECT_EQ(result, views::EditResult::Cancelled);
     EXPECT_STREQ(store.record(0)->name, "First");
     EXPECT_FALSE(store.isModified());
 }
 
 TEST_F(EditAddressTest, EditModeWithoutASelectionOpensNothing)
 {
-    EXPECT_EQ(views::EditAddress(store, setup, false), views::EditAddressResult::Cancelled);
+    EXPECT_EQ(views::EditAddress(store, setup, false), views::EditResult::Cancelled);
 }
 
 } // namespace

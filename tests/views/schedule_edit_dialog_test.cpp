@@ -156,15 +156,13 @@ TEST_F(ScheduleEditDialogTest, RunnerAddsTheNewEntrySelectedOnTheCalendarsDay)
                 dialog->accept();
         }
     });
-    EXPECT_EQ(views::EditSchedule(store, {2003, 7, 1}, setup, true),
-              views::EditScheduleResult::Applied);
+    EXPECT_EQ(views::EditSchedule(store, {2003, 7, 1}, setup, true), views::EditResult::Applied);
     ASSERT_EQ(store.RecordCount(), 1);
     EXPECT_STREQ(store.record(0)->start, "20030630T150000Z") << "1 July 00:00 in Japan";
     EXPECT_STREQ(store.record(0)->alarm, store.record(0)->start) << "a new entry rings at start";
     EXPECT_EQ(store.selectedRows(), std::vector<int>{0});
     store.DeselectAll();
-    EXPECT_EQ(views::EditSchedule(store, {2003, 7, 1}, setup, false),
-              views::EditScheduleResult::Cancelled)
+    EXPECT_EQ(views::EditSchedule(store, {2003, 7, 1}, setup, false), views::EditResult::Cancelled)
         << "edit without a selected row opens nothing";
 }
 

@@ -71,23 +71,19 @@ void AddressEditDialog::accept()
     QDialog::accept();
 }
 
-EditAddressResult EditAddress(AddressStore &store, const AddressEditSetup &setup, bool newMode,
-                              QWidget *parent)
+EditResult EditAddress(AddressStore &store, const AddressEditSetup &setup, bool newMode,
+                       QWidget *parent)
 {
-    int editedIndex = -1;
-    if (!newMode) {
-        const std::vector<int> rows = store.selectedRows();
-        editedIndex = rows.empty() ? -1 : store.rowIndex(rows.front());
-        if (editedIndex < 0)
-            return EditAddressResult::Cancelled;
-    }
+    const int editedIndex = newMode ? -1 : store.firstSelectedIndex();
+    if (!newMode && editedIndex < 0)
+        return EditResult::Cancelled;
     AddressRecord buffer{};
     store.GetRecord(editedIndex, buffer);
     {
         AddressEditDialog dialog(buffer, newMode, setup, store.groups(),
                                  takenElsewhereIn(store, editedIndex), parent);
         if (dialog.exec() != QDialog::Accepted)
-            return EditAddressResult::Cancelled;
+            return EditResult::Cancelled;
     }
     bool stored;
     if (newMode) {
@@ -97,7 +93,7 @@ EditAddressResult EditAddress(AddressStore &store, const AddressEditSetup &setup
         stored = store.ReplaceRecord(editedIndex, buffer) >= 0;
     }
     store.RefreshGroupColumn();
-    return stored ? EditAddressResult::Applied : EditAddressResult::Refused;
+    return stored ? EditResult::Applied : EditResult::Refused;
 }
 
 } // namespace views

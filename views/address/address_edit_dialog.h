@@ -3,6 +3,7 @@
 #include "common/records.h"
 #include "views/address/address_edit_rules.h"
 #include "views/address/address_edit_setup.h"
+#include "views/common/edit_result.h"
 
 #include <QDialog>
 
@@ -50,17 +51,11 @@ private:
     AddressNotePage *m_note;
 };
 
-enum class EditAddressResult {
-    Cancelled,
-    Applied,
-    Refused, // OK was pressed but the store refused the record; nothing changed
-};
-
 // Edits the first selected row's record of store (edit mode) or a new blank one with a free
 // memory number (new mode) in an AddressEditDialog. OK in new mode deselects all rows and adds
 // the record selected; in edit mode it replaces the stored record. Then the group column is
 // refreshed. Edit mode with no row selected does nothing (Cancelled).
-EditAddressResult EditAddress(AddressStore &store, const AddressEditSetup &setup, bool newMode,
-                              QWidget *parent = nullptr);
+EditResult EditAddress(AddressStore &store, const AddressEditSetup &setup, bool newMode,
+                       QWidget *parent = nullptr);
 
 } // namespace views

@@ -30,8 +30,7 @@ BookmarkEditDialog::BookmarkEditDialog(BookmarkStore &store, bool newMode,
 {
     setWindowTitle(toQString(newMode ? sjis("ﾌﾞｯｸﾏｰｸ - 新規作成") : sjis("ﾌﾞｯｸﾏｰｸ - 編集")));
     BookmarkRecord record{};
-    const std::vector<int> selected = store.selectedRows();
-    store.GetRecord(newMode || selected.empty() ? -1 : store.rowIndex(selected.front()), record);
+    store.GetRecord(newMode ? -1 : store.firstSelectedIndex(), record);
 
     m_title->setByteLimit(limits.titleLength);
     m_title->setSjisText(fieldText(record.title));

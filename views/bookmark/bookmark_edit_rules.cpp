@@ -44,8 +44,8 @@ bool applyBookmarkEdit(BookmarkStore &store, const BookmarkRecord &record, bool 
     if (newBookmark) {
         store.DeselectAll();
         stored = store.MergeRecords(&record, true, false, true) > 0;
-    } else if (const std::vector<int> rows = store.selectedRows(); !rows.empty()) {
-        stored = store.ReplaceRecord(store.rowIndex(rows.front()), record) >= 0;
+    } else if (const int index = store.firstSelectedIndex(); index >= 0) {
+        stored = store.ReplaceRecord(index, record) >= 0;
     }
     store.RefreshFolderColumn();
     return stored;

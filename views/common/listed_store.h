@@ -23,6 +23,12 @@ public:
     bool isRowSelected(int row) const { return m_rows.isSelected(row); }
     void setRowSelected(int row, bool selected) { m_rows.setSelected(row, selected); }
     std::vector<int> selectedRows() const { return m_rows.selectedRows(); }
+    // The store index of the first selected row (what an editor edits), or -1 without one.
+    int firstSelectedIndex() const
+    {
+        const std::vector<int> rows = selectedRows();
+        return rows.empty() ? -1 : rowIndex(rows.front());
+    }
     void DeselectAll() { m_rows.deselectAll(); }
 
     bool isModified() const { return m_modified; }

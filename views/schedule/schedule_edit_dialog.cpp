@@ -82,22 +82,18 @@ void ScheduleEditDialog::accept()
     }
 }
 
-EditScheduleResult EditSchedule(ScheduleStore &store, const CalendarDate &day,
-                                const ScheduleEditSetup &setup, bool newMode, QWidget *parent)
+EditResult EditSchedule(ScheduleStore &store, const CalendarDate &day,
+                        const ScheduleEditSetup &setup, bool newMode, QWidget *parent)
 {
-    int index = -1;
-    if (!newMode) {
-        const std::vector<int> rows = store.selectedRows();
-        index = rows.empty() ? -1 : store.rowIndex(rows.front());
-        if (index < 0)
-            return EditScheduleResult::Cancelled;
-    }
+    const int index = newMode ? -1 : store.firstSelectedIndex();
+    if (!newMode && index < 0)
+        return EditResult::Cancelled;
     ScheduleRecord record{};
     store.GetRecord(index, record, day);
     {
         ScheduleEditDialog dialog(record, newMode, setup, parent);
         if (dialog.exec() != QDialog::Accepted)
-            return EditScheduleResult::Cancelled;
+            return EditResult::Cancelled;
     }
     bool stored;
     if (newMode) {
@@ -107,7 +103,7 @@ EditScheduleResult EditSchedule(ScheduleStore &store, const CalendarDate &day,
         stored = store.ReplaceRecord(index, record) >= 0;
     }
     store.Sort();
-    return stored ? EditScheduleResult::Applied : EditScheduleResult::Refused;
+    return stored ? EditResult::Applied : EditResult::Refused;
 }
 
 } // namespace views

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "views/common/edit_result.h"
 #include "views/schedule/schedule_alarm_page.h"
 #include "views/schedule/schedule_edit_rules.h"
 #include "views/schedule/schedule_store.h"
@@ -66,18 +67,11 @@ private:
     ScheduleAlarmPage *m_alarm;
 };
 
-enum class EditScheduleResult {
-    Cancelled,
-    Applied,
-    Refused, // OK was pressed but the store refused the record; nothing changed
-};
-
 // The editor runner. Edit mode takes the record of the first selected row (nothing selected:
 // Cancelled without a dialog); new mode a blank record on day. On OK, new mode deselects every
 // row and adds the record selected; edit mode replaces the stored record. Then the rows are
 // sorted.
-EditScheduleResult EditSchedule(ScheduleStore &store, const CalendarDate &day,
-                                const ScheduleEditSetup &setup, bool newMode,
-                                QWidget *parent = nullptr);
+EditResult EditSchedule(ScheduleStore &store, const CalendarDate &day,
+                        const ScheduleEditSetup &setup, bool newMode, QWidget *parent = nullptr);
 
 } // namespace views
