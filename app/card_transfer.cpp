@@ -3,6 +3,7 @@
 #include "app/commands.h"
 #include "common/data_block.h"
 #include "common/data_kind.h"
+#include "common/owned_block.h"
 #include "common/records.h"
 #include "host/kind_limit_cache.h"
 #include "host/plugin_host.h"
@@ -50,11 +51,7 @@ constexpr CodeText SaveErrorTexts[] = {
     {-100, TextId::OwnerEntryMissing},
 };
 
-struct FreeBlock
-{
-    void operator()(void *block) const { std::free(block); }
-};
-using Block = std::unique_ptr<void, FreeBlock>;
+using Block = OwnedBlock<>;
 
 class BusyScope
 {

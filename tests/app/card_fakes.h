@@ -3,6 +3,7 @@
 #include "app/card_transfer.h"
 #include "common/data_block.h"
 #include "common/inform_blocks.h"
+#include "common/owned_block.h"
 #include "fakes.h"
 
 #include <cstdlib>
@@ -14,11 +15,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
-struct FreeBlock
-{
-    void operator()(void *block) const { std::free(block); }
-};
 
 // One entry of a fake card file or a fake view: a memory number and a name.
 struct CardEntry

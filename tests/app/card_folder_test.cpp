@@ -161,9 +161,8 @@ TEST_F(CardFolderTest, FreeNameOfAFullCardIsNothing)
 
 TEST(CardLocationTest, ReadsTheDescriptionOfTheAskedType)
 {
-    const std::unique_ptr<void, FreeBlock> info(
-        makeCardFileInfo(2001, ".VCF", "\\MOBILE\\DOCOMO\\NAMECARD\\",
-                         "\\MOBILE\\DOCOMO\\NAMECARD\\M%07d", 9999999, 1));
+    const OwnedBlock<> info(makeCardFileInfo(2001, ".VCF", "\\MOBILE\\DOCOMO\\NAMECARD\\",
+                                             "\\MOBILE\\DOCOMO\\NAMECARD\\M%07d", 9999999, 1));
 
     const std::optional<CardLocation> location = cardLocation(info.get(), 2001);
 
@@ -179,7 +178,7 @@ TEST(CardLocationTest, ReadsTheDescriptionOfTheAskedType)
 
 TEST(CardLocationTest, RefusesBlocksThatCannotBeReadSafely)
 {
-    const std::unique_ptr<void, FreeBlock> info(
+    const OwnedBlock<> info(
         makeCardFileInfo(2001, ".VCF", "\\SD_PIM\\", "\\SD_PIM\\PIM%05d", 99999));
     auto *block = static_cast<CardFileInfo *>(info.get());
 
@@ -204,8 +203,7 @@ TEST(CardLocationTest, TakesPatternsWithExactlyOneIntegerNumber)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.pattern);
-        const std::unique_ptr<void, FreeBlock> info(
-            makeCardFileInfo(2001, ".VCF", "\\A\\", c.pattern, 9));
+        const OwnedBlock<> info(makeCardFileInfo(2001, ".VCF", "\\A\\", c.pattern, 9));
         EXPECT_EQ(cardLocation(info.get(), 2001).has_value(), c.usable);
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/inform_blocks.h"
+#include "common/owned_block.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -34,12 +35,8 @@ private:
 };
 
 // A block returned by a plug-in, freed with free.
-struct FreeBlock
-{
-    void operator()(void *block) const { std::free(block); }
-};
 template<typename T>
-using Block = std::unique_ptr<T, FreeBlock>;
+using Block = OwnedBlock<T>;
 
 template<typename T>
 Block<T> takeBlock(void *block)

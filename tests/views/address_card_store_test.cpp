@@ -2,6 +2,7 @@
 
 #include "common/data_block.h"
 #include "common/data_kind.h"
+#include "common/owned_block.h"
 #include "host/kind_limit_cache.h"
 #include "host/plugin_host.h"
 #include "tests/support/temp_dir.h"
@@ -20,11 +21,7 @@ namespace {
 
 using views::AddressStore;
 
-struct FreeBlock
-{
-    void operator()(void *block) const { std::free(block); }
-};
-using Block = std::unique_ptr<void, FreeBlock>;
+using Block = OwnedBlock<>;
 
 // A card folder holding one address file and an empty data-management file.
 class CardFolder

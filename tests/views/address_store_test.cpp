@@ -2,6 +2,7 @@
 
 #include "address_entries.h"
 #include "common/data_block.h"
+#include "common/owned_block.h"
 #include "common/sjis_literal.h"
 #include "views/address/address_filter.h"
 
@@ -22,11 +23,7 @@ constexpr AddressBookLimits P505iLike{800, false, true};
 constexpr AddressBookLimits SH505iLike{750, true, true};
 constexpr AddressBookLimits Wide{1200, false, false};
 
-struct FreeBlock
-{
-    void operator()(void *block) const { std::free(block); }
-};
-using Chain = std::unique_ptr<void, FreeBlock>;
+using Chain = OwnedBlock<>;
 
 // Records chained through next in one block, as a card load delivers them.
 class CardBlock

@@ -5,6 +5,7 @@
 
 #include "common/data_block.h"
 #include "common/data_kind.h"
+#include "common/owned_block.h"
 #include "common/sjis_literal.h"
 #include "views/bookmark/bookmark_edit_rules.h"
 
@@ -32,11 +33,7 @@ BookmarkRecord bookmark(const std::string &title, const std::string &url,
     return record;
 }
 
-struct FreeBlock
-{
-    void operator()(void *block) const { std::free(block); }
-};
-using Chain = std::unique_ptr<void, FreeBlock>;
+using Chain = OwnedBlock<>;
 
 Chain cardBlock(const std::vector<BookmarkRecord> &records)
 {

@@ -6,6 +6,7 @@
 
 #include "common/data_block.h"
 #include "common/data_kind.h"
+#include "common/owned_block.h"
 #include "common/sjis_literal.h"
 #include "host/codec_binding.h"
 #include "host/plugin_host.h"
@@ -24,11 +25,7 @@
 
 namespace {
 
-struct FreeBlock
-{
-    void operator()(void *block) const { std::free(block); }
-};
-using Block = std::unique_ptr<void, FreeBlock>;
+using Block = OwnedBlock<>;
 
 // A card folder with an empty data-management file beside the card file.
 class CardFolder

@@ -2,6 +2,7 @@
 
 #include "common/data_block.h"
 #include "common/data_kind.h"
+#include "common/owned_block.h"
 #include "host/plugin_host.h"
 #include "tests/support/temp_dir.h"
 
@@ -18,11 +19,7 @@ namespace {
 
 using views::ScheduleStore;
 
-struct FreeBlock
-{
-    void operator()(void *block) const { std::free(block); }
-};
-using Block = std::unique_ptr<void, FreeBlock>;
+using Block = OwnedBlock<>;
 
 // A card folder with the data-management file the SH505i plug-in wants beside its files.
 class CardFolder

@@ -3,6 +3,7 @@
 #include "common/data_block.h"
 #include "common/data_kind.h"
 #include "common/inform_blocks.h"
+#include "common/owned_block.h"
 #include "common/sjis_literal.h"
 
 #include <gtest/gtest.h>
@@ -18,11 +19,7 @@ namespace {
 using views::CalendarDate;
 using views::ScheduleStore;
 
-struct FreeBlock
-{
-    void operator()(void *block) const { std::free(block); }
-};
-using Block = std::unique_ptr<void, FreeBlock>;
+using Block = OwnedBlock<>;
 
 ScheduleRecord entry(const char *start, const char *description = "")
 {
