@@ -3,7 +3,7 @@
 // the rebuild or reordering of the list rows it causes; the BM_View runs add the list widget.
 #include "common/data_block.h"
 #include "host/plugin_host.h"
-#include "views/address/address_edit_options.h"
+#include "views/common/choice_lists.h"
 #include "views/address/address_store.h"
 #include "views/address/address_view.h"
 

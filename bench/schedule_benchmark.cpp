@@ -4,7 +4,7 @@
 #include "common/data_block.h"
 #include "host/plugin_host.h"
 #include "platform/clock.h"
-#include "views/address/address_edit_options.h"
+#include "views/common/choice_lists.h"
 #include "views/schedule/calendar_view.h"
 #include "views/schedule/schedule_calendar.h"
 #include "views/schedule/schedule_store.h"

@@ -1,10 +1,10 @@
 #include "views/address/address_basic_page.h"
-#include "views/address/address_edit_controls.h"
 #include "views/address/address_edit_dialog.h"
 #include "views/address/address_note_page.h"
 #include "views/address/address_postal_page.h"
 #include "views/address/address_slot_page.h"
 #include "views/address/address_store.h"
+#include "views/common/sjis_edits.h"
 
 #include "address_edit_test_models.h"
 #include "common/data_kind.h"

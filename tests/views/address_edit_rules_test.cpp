@@ -1,10 +1,11 @@
-#include "views/address/address_edit_options.h"
 #include "views/address/address_edit_reading.h"
 #include "views/address/address_edit_rules.h"
 #include "views/address/address_edit_setup.h"
 #include "views/address/address_edit_slots.h"
 #include "views/address/address_multi_edit_rules.h"
 #include "views/address/address_store.h"
+#include "views/common/choice_lists.h"
+#include "views/common/edit_input.h"
 
 #include "address_edit_test_models.h"
 #include "common/data_kind.h"

@@ -8,9 +8,9 @@
 #include "common/data_kind.h"
 #include "common/sjis_literal.h"
 #include "tests/app/fakes.h"
-#include "views/address/address_edit_controls.h"
 #include "views/bookmark/bookmark_store.h"
 #include "views/common/qt_text.h"
+#include "views/common/sjis_edits.h"
 
 #include <QComboBox>
 #include <QTest>

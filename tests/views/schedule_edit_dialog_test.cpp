@@ -3,8 +3,8 @@
 #include "app/string_table.h"
 #include "common/data_kind.h"
 #include "common/sjis_literal.h"
-#include "views/address/address_edit_controls.h"
 #include "views/common/qt_text.h"
+#include "views/common/sjis_edits.h"
 #include "views/schedule/schedule_times_page.h"
 
 #include "schedule_test_clock.h"

@@ -2,9 +2,10 @@
 
 #include "common/sjis_cut.h"
 #include "common/sjis_literal.h"
-#include "views/address/address_edit_controls.h"
+#include "views/address/address_edit_rules.h"
 #include "views/common/group_table.h"
 #include "views/common/qt_text.h"
+#include "views/common/sjis_edits.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -2,8 +2,8 @@
 
 #include "common/inform_blocks.h"
 #include "common/records.h"
-#include "views/address/address_edit_options.h"
 #include "views/address/address_edit_reading.h"
+#include "views/common/choice_lists.h"
 
 #include <QWidget>
 

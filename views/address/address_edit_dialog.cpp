@@ -2,11 +2,11 @@
 
 #include "common/sjis_literal.h"
 #include "views/address/address_basic_page.h"
-#include "views/address/address_edit_options.h"
 #include "views/address/address_note_page.h"
 #include "views/address/address_postal_page.h"
 #include "views/address/address_slot_page.h"
 #include "views/address/address_store.h"
+#include "views/common/choice_lists.h"
 #include "views/common/qt_text.h"
 
 #include <QDialogButtonBox>

@@ -4,6 +4,7 @@
 #include "common/sjis_cut.h"
 #include "host/kind_limit_cache.h"
 #include "views/address/address_store.h"
+#include "views/common/limit_table.h"
 
 #include <cstring>
 
@@ -17,14 +18,7 @@ constexpr int32_t HighestMemoryNumber = 999;
 
 AddressLimits readAddressLimits(const host::KindLimitCache &cache)
 {
-    AddressLimits limits{};
-    for (size_t offset = sizeof(RecordHeader); offset + sizeof(int32_t) <= sizeof limits;
-         offset += sizeof(int32_t)) {
-        if (const std::optional<int32_t> word = cache.word(AddressTableKind, int(offset)))
-            std::memcpy(reinterpret_cast<unsigned char *>(&limits) + offset, &*word,
-                        sizeof(int32_t));
-    }
-    return limits;
+    return readLimitTable<AddressLimits>(cache, AddressTableKind);
 }
 
 MemoryNumberText readMemoryNumberText(std::string_view text)
@@ -46,20 +40,6 @@ bool acceptsMemoryNumberDigit(size_t textLength, bool hasSelection)
     return hasSelection || textLength < 3;
 }
 
-bool passesFilter(CharacterFilter filter, char32_t character)
-{
-    const bool digit = character >= U'0' && character <= U'9';
-    switch (filter) {
-    case CharacterFilter::Any:
-        return true;
-    case CharacterFilter::Digits:
-        return digit;
-    case CharacterFilter::PhoneNumber:
-        return digit || character == U'-';
-    }
-    return false;
-}
-
 std::optional<std::string> storedPostalCode(std::string_view code)
 {
     const size_t hyphen = code.find('-');
@@ -71,17 +51,6 @@ std::optional<std::string> storedPostalCode(std::string_view code)
     if (hyphen != 3 || code.size() != 8)
         return std::nullopt;
     return std::string(code);
-}
-
-std::string withoutLineBreaks(std::string_view text)
-{
-    std::string kept;
-    kept.reserve(text.size());
-    for (const char c : text) {
-        if (c != '\r' && c != '\n')
-            kept += c;
-    }
-    return kept;
 }
 
 MemoryNumberTakenElsewhere takenElsewhereIn(const AddressStore &store, int editedIndex)

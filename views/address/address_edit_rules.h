@@ -45,22 +45,10 @@ MemoryNumberText readMemoryNumberText(std::string_view text);
 // more characters and nothing is selected to be replaced.
 bool acceptsMemoryNumberDigit(size_t textLength, bool hasSelection);
 
-// The characters an edit takes from the keyboard and from pasted text.
-enum class CharacterFilter {
-    Any,
-    Digits,      // 0-9
-    PhoneNumber, // 0-9 and "-"
-};
-
-bool passesFilter(CharacterFilter filter, char32_t character);
-
 // The postal code as stored, or nothing when its shape is refused: 7 characters get "-" after
 // the third ("0123456" -> "012-3456"); 8 characters are taken as they are when their first "-"
 // is the fourth character. Only the shape is tested, not whether the characters are digits.
 std::optional<std::string> storedPostalCode(std::string_view code);
-
-// text without its line breaks (CR LF pairs, and single CR or LF as a widget gives them).
-std::string withoutLineBreaks(std::string_view text);
 
 // Why OK is refused, with the message to show.
 struct AddressRefusal

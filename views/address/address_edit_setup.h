@@ -4,9 +4,9 @@
 #include "host/kind_limit_cache.h"
 #include "host/plugin_host.h"
 #include "platform/user_interaction.h"
-#include "views/address/address_edit_options.h"
 #include "views/address/address_edit_rules.h"
 #include "views/address/address_store.h"
+#include "views/common/choice_lists.h"
 
 namespace views {
 

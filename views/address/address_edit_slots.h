@@ -7,6 +7,7 @@
 #include "common/inform_blocks.h"
 #include "common/records.h"
 #include "views/address/address_edit_rules.h"
+#include "views/common/edit_input.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
 #include "address_multi_edit_dialog.h"
 
 #include "common/sjis_literal.h"
-#include "views/address/address_edit_options.h"
 #include "views/address/address_store.h"
+#include "views/common/choice_lists.h"
 #include "views/common/qt_text.h"
 
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #include "address_multi_edit_rules.h"
 
 #include "common/sjis_cut.h"
-#include "views/address/address_edit_options.h"
 #include "views/address/address_edit_slots.h"
+#include "views/common/choice_lists.h"
 
 namespace views {
 

@@ -2,8 +2,8 @@
 
 #include "common/sjis_cut.h"
 #include "common/sjis_literal.h"
-#include "views/address/address_edit_controls.h"
 #include "views/common/qt_text.h"
+#include "views/common/sjis_edits.h"
 
 #include <QFormLayout>
 

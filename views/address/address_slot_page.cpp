@@ -1,8 +1,8 @@
 #include "address_slot_page.h"
 
 #include "common/sjis_literal.h"
-#include "views/address/address_edit_controls.h"
 #include "views/common/qt_text.h"
+#include "views/common/sjis_edits.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/records.h"
+#include "views/common/choice_lists.h"
 #include "views/common/group_table.h"
 #include "views/common/listed_store.h"
 
@@ -20,10 +21,6 @@ struct AddressBookLimits
     bool numbersLimited = false; // word 28: memory numbers must lie below maximumEntries
     bool ownerRequired = false;  // word 32: a card save needs the owner's own entry
 };
-
-// The model's display name of an icon: list 201 (phone icons) or 202 (mail icons) at index;
-// nothing when the model has no such entry.
-using OptionName = std::function<std::optional<std::string>(int list, int index)>;
 
 // The address book without widgets: the record store (one AddressRecord per slot, owner's
 // entry with memory number 99999 included), the GroupTable, the current AddressFilter and the

@@ -1,9 +1,9 @@
 #include "address_view.h"
 
 #include "common/sjis_literal.h"
-#include "views/address/address_edit_options.h"
 #include "views/address/address_edit_rules.h"
 #include "views/address/address_tree.h"
+#include "views/common/choice_lists.h"
 #include "views/common/qt_text.h"
 
 #include <QHeaderView>

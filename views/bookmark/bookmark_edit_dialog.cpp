@@ -3,11 +3,11 @@
 #include "app/string_table.h"
 #include "common/sjis_literal.h"
 #include "platform/user_interaction.h"
-#include "views/address/address_edit_controls.h"
 #include "views/bookmark/bookmark_edit_rules.h"
 #include "views/bookmark/bookmark_store.h"
 #include "views/common/qt_text.h"
 #include "views/common/record_fields.h"
+#include "views/common/sjis_edits.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

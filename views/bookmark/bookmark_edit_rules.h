@@ -4,7 +4,7 @@
 
 #include "common/inform_blocks.h"
 #include "common/records.h"
-#include "views/address/address_edit_options.h"
+#include "views/common/choice_lists.h"
 
 #include <optional>
 #include <string>

@@ -2,7 +2,7 @@
 
 #include "common/sjis_literal.h"
 #include "platform/clock.h"
-#include "views/address/address_edit_options.h"
+#include "views/common/choice_lists.h"
 #include "views/schedule/schedule_calendar.h"
 #include "views/schedule/schedule_edit_rules.h"
 #include "views/schedule/schedule_layout.h"

@@ -1,8 +1,8 @@
 #include "schedule_alarm_page.h"
 
 #include "common/sjis_literal.h"
-#include "views/address/address_edit_controls.h"
 #include "views/common/qt_text.h"
+#include "views/common/sjis_edits.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -48,7 +48,7 @@ SjisLineEdit *leadEdit(QWidget *parent)
 } // namespace
 
 ScheduleAlarmPage::ScheduleAlarmPage(ScheduleEditForm &form, const ScheduleEditFeatures &features,
-                                     const ScheduleOptionNames &names, QWidget *parent)
+                                     const OptionNames &names, QWidget *parent)
     : QWidget(parent)
     , m_form(form)
     , m_features(features)

@@ -12,7 +12,7 @@ class QRadioButton;
 namespace views {
 
 // The names of the model's option lists the alarm page offers, in index order.
-struct ScheduleOptionNames
+struct OptionNames
 {
     std::vector<std::string> tones;   // list 403
     std::vector<std::string> volumes; // list 402
@@ -29,7 +29,7 @@ class ScheduleAlarmPage : public QWidget
 
 public:
     ScheduleAlarmPage(ScheduleEditForm &form, const ScheduleEditFeatures &features,
-                      const ScheduleOptionNames &names, QWidget *parent = nullptr);
+                      const OptionNames &names, QWidget *parent = nullptr);
 
     void load();
     void store();

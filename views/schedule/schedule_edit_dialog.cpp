@@ -5,7 +5,7 @@
 #include "host/plugin_host.h"
 #include "platform/clock.h"
 #include "platform/user_interaction.h"
-#include "views/address/address_edit_options.h"
+#include "views/common/choice_lists.h"
 #include "views/common/qt_text.h"
 #include "views/schedule/schedule_times_page.h"
 

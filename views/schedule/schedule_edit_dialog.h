@@ -28,7 +28,7 @@ class ScheduleTimesPage;
 struct ScheduleEditSetup
 {
     ScheduleEditFeatures features;
-    ScheduleOptionNames names;
+    OptionNames names;
     platform::MessageBoxes *messages = nullptr;
     const platform::WallClock *clock = nullptr;
 };

@@ -98,7 +98,7 @@ ScheduleStore::ScheduleStore()
 {
 }
 
-void ScheduleStore::setOptionName(ScheduleOptionName optionName)
+void ScheduleStore::setOptionName(OptionName optionName)
 {
     m_optionName = std::move(optionName);
 }

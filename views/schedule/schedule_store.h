@@ -4,6 +4,7 @@
 // view's documents give them, so the code can be traced to them.
 
 #include "common/records.h"
+#include "views/common/choice_lists.h"
 #include "views/common/listed_store.h"
 #include "views/schedule/schedule_time.h"
 
@@ -13,10 +14,6 @@
 #include <vector>
 
 namespace views {
-
-// The model's display name of entry index of option list (401 schedule icons); nothing when
-// the model has no such entry.
-using ScheduleOptionName = std::function<std::optional<std::string>(int list, int index)>;
 
 // The schedule without widgets: the record store (at most 1000 ScheduleRecords, store index =
 // identity, links rewritten as byte offsets i * 664) and the rows of the entry list as the view
@@ -31,7 +28,7 @@ public:
 
     ScheduleStore();
 
-    void setOptionName(ScheduleOptionName optionName);
+    void setOptionName(OptionName optionName);
 
     // Records
     int RecordCount() const;
@@ -103,7 +100,7 @@ private:
     void writeRow(int position, int index);
     void relink();
 
-    ScheduleOptionName m_optionName;
+    OptionName m_optionName;
     std::vector<ScheduleRecord> m_records;
 };
 

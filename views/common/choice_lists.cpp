@@ -1,4 +1,4 @@
-#include "address_edit_options.h"
+#include "choice_lists.h"
 
 #include "common/inform_blocks.h"
 #include "common/sjis_literal.h"

@@ -3,10 +3,10 @@
 // The items of the editor's choice lists: the model's option names (icons, illumination
 // colours) and the address groups. Texts are Shift_JIS.
 
-#include "views/address/address_store.h"
-
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +17,11 @@ class PluginHost;
 namespace views {
 
 class GroupTable;
+
+// The model's display name of entry index of option list (201 phone icons, 202 mail icons,
+// 203 illumination colours, 401 schedule icons, 402 alarm volumes, 403 alarm tones); nothing
+// when the model has no such entry.
+using OptionName = std::function<std::optional<std::string>(int list, int index)>;
 
 // One item of a choice list: its text and the value it stands for.
 struct ChoiceItem

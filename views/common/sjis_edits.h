@@ -3,7 +3,7 @@
 // Edit controls of the editors that count Shift_JIS bytes: the text the user adds is cut to
 // the field's byte limit (never inside a character) and filtered by the field's characters.
 
-#include "views/address/address_edit_rules.h"
+#include "views/common/edit_input.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

@@ -1,4 +1,4 @@
-#include "address_edit_controls.h"
+#include "sjis_edits.h"
 
 #include "common/sjis_cut.h"
 #include "views/common/qt_text.h"
