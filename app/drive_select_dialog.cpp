@@ -3,13 +3,13 @@
 #include "app/settings_store.h"
 #include "app/string_table.h"
 #include "platform/user_interaction.h"
+#include "views/common/dialog_buttons.h"
 #include "views/common/qt_text.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <filesystem>
@@ -63,12 +63,9 @@ DriveSelectDialog::DriveSelectDialog(std::vector<CardRoot> cards,
     prompt->setWordWrap(true);
     layout->addWidget(prompt);
     layout->addWidget(m_list);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    QDialogButtonBox *buttons = views::okCancelButtons(this);
     m_ok = buttons->button(QDialogButtonBox::Ok);
-    buttons->button(QDialogButtonBox::Cancel)->setText(qtText(TextId::CancelButton));
     layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &DriveSelectDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     setFixedWidth(DialogWidth);
 
     for (const CardRoot &card : cards)

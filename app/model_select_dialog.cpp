@@ -2,12 +2,11 @@
 
 #include "app/string_table.h"
 #include "host/plugin_host.h"
+#include "views/common/dialog_buttons.h"
 #include "views/common/qt_text.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace app {
@@ -26,12 +25,7 @@ ModelSelectDialog::ModelSelectDialog(ModelChoice &choice, host::PluginHost &plug
     auto *note = new QLabel(views::toQString(text(TextId::ModelDialogNote)), this);
     note->setWordWrap(true);
     layout->addWidget(note);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)
-        ->setText(views::toQString(text(TextId::CancelButton)));
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &ModelSelectDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(views::okCancelButtons(this));
     setFixedWidth(360);
 }
 

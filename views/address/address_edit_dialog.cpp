@@ -7,10 +7,9 @@
 #include "views/address/address_slot_page.h"
 #include "views/address/address_store.h"
 #include "views/common/choice_lists.h"
+#include "views/common/dialog_buttons.h"
 #include "views/common/qt_text.h"
 
-#include <QDialogButtonBox>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -46,12 +45,7 @@ AddressEditDialog::AddressEditDialog(AddressRecord &buffer, bool newMode,
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)
-        ->setText(toQString(app::text(app::TextId::CancelButton)));
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &AddressEditDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(okCancelButtons(this));
     setMinimumWidth(360);
 }
 

@@ -3,14 +3,13 @@
 #include "common/sjis_literal.h"
 #include "views/address/address_store.h"
 #include "views/common/choice_lists.h"
+#include "views/common/dialog_buttons.h"
 #include "views/common/qt_text.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace views {
@@ -59,12 +58,7 @@ AddressMultiEditDialog::AddressMultiEditDialog(AddressStore &store, std::vector<
     auto *note = new QLabel(toQString(sjis("選択中の全てのｱﾄﾞﾚｽ帳の設定を変更します。")), this);
     note->setWordWrap(true);
     layout->addWidget(note);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)
-        ->setText(toQString(app::text(app::TextId::CancelButton)));
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &AddressMultiEditDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(okCancelButtons(this));
     setMinimumWidth(320);
 }
 

@@ -5,14 +5,13 @@
 #include "platform/user_interaction.h"
 #include "views/bookmark/bookmark_edit_rules.h"
 #include "views/bookmark/bookmark_store.h"
+#include "views/common/dialog_buttons.h"
 #include "views/common/qt_text.h"
 #include "views/common/record_fields.h"
 #include "views/common/sjis_edits.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace views {
@@ -48,12 +47,7 @@ BookmarkEditDialog::BookmarkEditDialog(BookmarkStore &store, bool newMode,
     fields->addRow("URL", m_url);
     fields->addRow(toQString(sjis("ﾌｫﾙﾀﾞ")), m_folder);
     layout->addLayout(fields);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)
-        ->setText(toQString(app::text(app::TextId::CancelButton)));
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &BookmarkEditDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(okCancelButtons(this));
     setMinimumWidth(420);
     // The title is typed first; the desktop's input method picks its own mode.
     m_title->setFocus();

@@ -4,13 +4,12 @@
 #include "common/sjis_literal.h"
 #include "views/bookmark/bookmark_edit_rules.h"
 #include "views/bookmark/bookmark_store.h"
+#include "views/common/dialog_buttons.h"
 #include "views/common/qt_text.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace views {
@@ -34,12 +33,7 @@ BookmarkMultiEditDialog::BookmarkMultiEditDialog(BookmarkStore &store, QWidget *
     auto *note = new QLabel(toQString(sjis("選択中の全てのﾌﾞｯｸﾏｰｸの設定を変更します。")), this);
     note->setWordWrap(true);
     layout->addWidget(note);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)
-        ->setText(toQString(app::text(app::TextId::CancelButton)));
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &BookmarkMultiEditDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(okCancelButtons(this));
     setMinimumWidth(320);
 }
 

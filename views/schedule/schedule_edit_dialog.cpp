@@ -6,11 +6,10 @@
 #include "platform/clock.h"
 #include "platform/user_interaction.h"
 #include "views/common/choice_lists.h"
+#include "views/common/dialog_buttons.h"
 #include "views/common/qt_text.h"
 #include "views/schedule/schedule_times_page.h"
 
-#include <QDialogButtonBox>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -47,12 +46,7 @@ ScheduleEditDialog::ScheduleEditDialog(ScheduleRecord &record, bool newMode,
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)
-        ->setText(toQString(app::text(app::TextId::CancelButton)));
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &ScheduleEditDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(okCancelButtons(this));
     setMinimumWidth(400);
 }
 
