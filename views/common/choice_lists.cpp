@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
+#include <memory>
 
 namespace views {
 namespace {
@@ -38,24 +40,38 @@ std::vector<std::string> optionNames(const OptionName &optionName, int list)
     return names;
 }
 
+namespace {
+
+std::optional<std::string> readOptionName(const host::PluginHost &plugins, int list, int index)
+{
+    void *block = plugins.getInformTable(list, index);
+    if (!block)
+        return std::nullopt;
+    const auto *bytes = static_cast<const char *>(block);
+    RecordHeader header;
+    std::memcpy(&header, bytes, sizeof header);
+    std::optional<std::string> name;
+    if (header.size >= offsetof(OptionEntry, text)) {
+        int32_t length;
+        std::memcpy(&length, bytes + offsetof(OptionEntry, textLength), sizeof length);
+        if (length >= 0 && header.size >= offsetof(OptionEntry, text) + size_t(length))
+            name.emplace(bytes + offsetof(OptionEntry, text), size_t(length));
+    }
+    std::free(block);
+    return name;
+}
+
+} // namespace
+
 OptionName pluginOptionName(const host::PluginHost &plugins)
 {
-    return [&plugins](int list, int index) -> std::optional<std::string> {
-        void *block = plugins.getInformTable(list, index);
-        if (!block)
-            return std::nullopt;
-        const auto *bytes = static_cast<const char *>(block);
-        RecordHeader header;
-        std::memcpy(&header, bytes, sizeof header);
-        std::optional<std::string> name;
-        if (header.size >= offsetof(OptionEntry, text)) {
-            int32_t length;
-            std::memcpy(&length, bytes + offsetof(OptionEntry, textLength), sizeof length);
-            if (length >= 0 && header.size >= offsetof(OptionEntry, text) + size_t(length))
-                name.emplace(bytes + offsetof(OptionEntry, text), size_t(length));
-        }
-        std::free(block);
-        return name;
+    // Every list row asks for its icons' names: each is read from the plug-in once.
+    auto known = std::make_shared<std::map<std::pair<int, int>, std::optional<std::string>>>();
+    return [&plugins, known](int list, int index) -> std::optional<std::string> {
+        const auto [entry, added] = known->try_emplace({list, index});
+        if (added)
+            entry->second = readOptionName(plugins, list, index);
+        return entry->second;
     };
 }
 
