@@ -119,8 +119,6 @@ bool FrameController::isEnabledForKind(int command, const views::ViewOperations 
     default:
         break;
     }
-    if ((command == CmdLoadFromCard || command == CmdSaveToCard) && !view.takesCardTransfer())
-        return false;
     const int addressCapacity = m_limits.addressEntryCapacity();
     const int bookmarkCapacity = m_limits.bookmarkCapacity();
     switch (m_kind) {

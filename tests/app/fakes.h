@@ -159,7 +159,8 @@ public:
         name = newName;
     }
     bool isModified() const override { return modified; }
-    bool takesCardTransfer() const override { return true; }
+    int entryCeiling() const override { return 1000; }
+    int mergeCardBlock(const void *) override { return 0; }
 
     // Fills the list with n rows (entries 0..n-1), all counted.
     void fill(int n)

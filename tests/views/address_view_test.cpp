@@ -62,7 +62,6 @@ TEST_F(AddressViewTest, StartsWithEveryEntrySortedByNumberAndTheFullTree)
     EXPECT_EQ(view.tree()->currentItem()->text(0), utf8("全体表示"));
     EXPECT_EQ(view.list()->header()->sortIndicatorSection(), 0);
     EXPECT_EQ(view.list()->header()->sortIndicatorOrder(), Qt::AscendingOrder);
-    EXPECT_TRUE(view.takesCardTransfer());
     EXPECT_EQ(view.entryCeiling(), 1000);
 }
 

@@ -43,7 +43,6 @@ public:
     // RefreshAllRows under the current model's limits and icon names, then showStore().
     void refresh() override;
 
-    bool takesCardTransfer() const override { return true; }
     int entryCeiling() const override { return AddressStore::OrdinaryCeiling; }
     int mergeCardBlock(const void *first) override;
     void *buildCardChain() override;

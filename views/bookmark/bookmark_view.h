@@ -33,7 +33,6 @@ public:
     // RefreshAllRows, then showStore().
     void refresh() override;
 
-    bool takesCardTransfer() const override { return true; }
     int entryCeiling() const override { return BookmarkStore::Ceiling; }
     int mergeCardBlock(const void *first) override;
     void *buildCardChain() override;

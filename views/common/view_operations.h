@@ -45,23 +45,18 @@ public:
     // True while the view holds changes not saved to its PC file.
     virtual bool isModified() const = 0;
 
-    // The memory-card transfer. A view that does not take part yet answers false, and the
-    // frame keeps the load and save commands disabled for it.
-    virtual bool takesCardTransfer() const { return false; }
+    // The memory-card transfer.
     // The most entries the view holds whatever the model (1000, mail 3000), counted as
     // entryCount() counts them.
-    virtual int entryCeiling() const { return 1000; }
+    virtual int entryCeiling() const = 0;
     // Merges the chain of records starting at first, as a card load does: duplicates skipped,
     // the chain followed, the added rows selected. Records of another kind are skipped and the
     // merge stops at the ceiling. Returns the number of entries added; the block stays the
     // caller's.
-    virtual int mergeCardBlock(const void *first)
-    {
-        (void)first;
-        return 0;
-    }
+    virtual int mergeCardBlock(const void *first) = 0;
     // The entries to write to the card as one calloc block of records chained through next
-    // (DataBlock), or null when there are none; the caller frees it.
+    // (DataBlock), or null when there are none; the caller frees it. Mail is read from the
+    // card only and gives none.
     virtual void *buildCardChain() { return nullptr; }
 };
 

@@ -44,7 +44,6 @@ public:
     // Rebuild, then shows the rows.
     void refresh() override;
 
-    bool takesCardTransfer() const override { return true; }
     int entryCeiling() const override { return MailStore::Ceiling; }
     int mergeCardBlock(const void *first) override;
 

@@ -50,7 +50,6 @@ public:
     // Rebuild under the current model's years and icon names, then showStore().
     void refresh() override;
 
-    bool takesCardTransfer() const override { return true; }
     int entryCeiling() const override { return ScheduleStore::Capacity; }
     int mergeCardBlock(const void *first) override;
     void *buildCardChain() override;
