@@ -3,6 +3,7 @@
 #include "app/string_table.h"
 #include "host/kind_limit_cache.h"
 #include "host/plugin_host.h"
+#include "platform/sjis_text.h"
 
 #include <algorithm>
 
@@ -170,8 +171,10 @@ std::string FrameController::title() const
     const views::ViewOperations *active = activeView();
     if (!active)
         return application;
+    // File names are the system's (UTF-8); the title is Shift_JIS like every text.
     const std::string &name = active->pcName();
-    return (name.empty() ? std::string(text(TextId::Untitled)) : name) + " - " + application;
+    return (name.empty() ? std::string(text(TextId::Untitled)) : platform::utf8ToSjis(name))
+           + " - " + application;
 }
 
 std::string FrameController::selectionText(int selected, int total) const
@@ -228,8 +231,8 @@ bool FrameController::runClosingSequence(const FramePlacement &placement, bool z
             return false;
         if (answer == platform::MessageAnswer::Yes) {
             m_kind = kind;
-            if (m_save)
-                m_save(kind, true);
+            if (!m_save || !m_save(kind))
+                return false;
         }
     }
     for (int kind = KindBookmark; kind <= KindSchedule; ++kind) {

@@ -22,9 +22,9 @@ namespace app {
 class FrameController
 {
 public:
-    // The frame's save of a view kind to its PC file; closing tells the closing-time mode.
-    // Returns 2 when the user cancelled the save.
-    using PcFileSave = std::function<int(int viewKind, bool closing)>;
+    // The frame's save of a view kind to its PC file (the save-as dialog first): true when the
+    // data were written.
+    using PcFileSave = std::function<bool(int viewKind)>;
 
     // The four views in kind order (bookmarks, address book, mail, schedule).
     using Views = std::array<views::ViewOperations *, 4>;
@@ -55,7 +55,9 @@ public:
     void deleteSelected();
 
     // Offers to save each kind with unsaved data, then writes the settings. False, with the
-    // window to stay open, when the user cancelled a question.
+    // window to stay open and nothing written, when the user cancelled a question or a save
+    // that was asked for did not happen (its dialog cancelled, or the write failed): closing
+    // then would lose the data.
     bool runClosingSequence(const FramePlacement &placement, bool zoomed);
 
     // The help page of the current kind (kind + 1).

@@ -9,6 +9,7 @@
 #include "app/mobile_view.h"
 #include "app/model_select_dialog.h"
 #include "app/palette.h"
+#include "app/pc_file_dialogs.h"
 #include "app/progress_dialog.h"
 #include "app/string_table.h"
 #include "host/kind_limit_cache.h"
@@ -59,13 +60,16 @@ void setBarBackground(QWidget *widget)
 
 } // namespace
 
-struct CMainFrame::CardCommands
+struct CMainFrame::FileCommands
 {
-    CardCommands(QWidget *frame, const FrameServices &services)
+    FileCommands(QWidget *frame, const FrameServices &services)
         : plugin(services.plugins)
         , progress(clock, frame)
         , chooser(progress, services.settings, services.messages, frame)
         , transfer({plugin, services.limits, services.messages, progress, cursor, chooser})
+        , qtFileChooser(frame)
+        , pcFiles({services.plugins, services.messages, progress, cursor,
+                   services.pcFileChooser ? *services.pcFileChooser : qtFileChooser})
     {
     }
 
@@ -75,6 +79,8 @@ struct CMainFrame::CardCommands
     WaitCursor cursor;
     QtCardChooser chooser;
     CardTransfer transfer;
+    QtPcFileChooser qtFileChooser;
+    PcFiles pcFiles;
 };
 
 CMainFrame::CMainFrame(FrameServices services)
@@ -122,11 +128,13 @@ CMainFrame::CMainFrame(FrameServices services)
             [this] { executeCommand(CmdAdd); });
     m_views = {bookmarks, addresses, mails, schedule};
     m_stack->addWidget(m_picture);
+    m_files = std::make_unique<FileCommands>(this, m_services);
+    const auto saveAs = [this](int kind) {
+        return m_files->pcFiles.Save(*dataView(kind), false) == PcSaveResult::Saved;
+    };
     for (views::DataView *view : m_views) {
         m_stack->addWidget(view);
-        // The frame's PC-file save arrives with the PC data files; until then a Yes to the
-        // save question cannot save and so discards nothing.
-        view->setServices(&m_services.messages, nullptr);
+        view->setServices(&m_services.messages, saveAs);
         view->refresh();
         connect(view, &views::DataView::selectionChanged, this, [this](int selected, int total) {
             setSelectionText(selected, total);
@@ -143,8 +151,8 @@ CMainFrame::CMainFrame(FrameServices services)
     m_modelChoice = std::make_unique<ModelChoice>(
         m_services.plugins, m_services.messages,
         FrameController::Views{m_views[0], m_views[1], m_views[2], m_views[3]});
+    m_controller->setPcFileSave(saveAs);
     m_modelDialog = new ModelSelectDialog(*m_modelChoice, m_services.plugins, this);
-    m_card = std::make_unique<CardCommands>(this, m_services);
 
     for (CMobileDialogBar *bar :
          std::initializer_list<CMobileDialogBar *>{m_menuBar, m_pcFileBar, m_viewBar, m_toolBar})
@@ -162,6 +170,11 @@ CMainFrame::CMainFrame(FrameServices services)
 }
 
 CMainFrame::~CMainFrame() = default;
+
+PcFiles &CMainFrame::pcFiles()
+{
+    return m_files->pcFiles;
+}
 
 views::DataView *CMainFrame::dataView(int kind) const
 {
@@ -359,12 +372,23 @@ void CMainFrame::executeCommand(int command)
         updateTitle();
         break;
     case CmdLoadFromCard:
-        if (active && m_card->transfer.loadFromCard(*active) > 0)
+        if (active && m_files->transfer.loadFromCard(*active) > 0)
             updateTitle();
         break;
     case CmdSaveToCard:
         if (active)
-            m_card->transfer.saveToCard(*active);
+            m_files->transfer.saveToCard(*active);
+        break;
+    case CmdOpenPcFile:
+        if (active)
+            m_files->pcFiles.Open(*active);
+        updateTitle();
+        break;
+    case CmdSaveAs:
+    case CmdSave:
+        if (active)
+            m_files->pcFiles.Save(*active, command == CmdSave);
+        updateTitle();
         break;
     case CmdAdd:
     case CmdEdit:
@@ -374,7 +398,6 @@ void CMainFrame::executeCommand(int command)
         viewItem();
         break;
     default:
-        // The PC files come with their own part.
         break;
     }
     updateCommandStates();
@@ -402,7 +425,7 @@ void CMainFrame::editSchedule(bool newEntry)
 {
     auto *view = static_cast<views::CCalendarView *>(dataView(KindSchedule));
     const views::ScheduleEditSetup setup = views::currentScheduleEditSetup(
-        m_services.limits, m_services.plugins, m_services.messages, m_card->clock);
+        m_services.limits, m_services.plugins, m_services.messages, m_files->clock);
     views::EditSchedule(view->store(), view->calendarDate(), setup, newEntry, this);
     view->showStore();
 }

@@ -25,6 +25,8 @@ class DataView;
 namespace app {
 
 class CMainMenuBar;
+class PcFileChooser;
+class PcFiles;
 class CMainToolBar;
 class CMobileReBar;
 class CMobileView;
@@ -42,6 +44,8 @@ struct FrameServices
     platform::ShellOpener &shell;
     // The program directory, ending with '/'.
     std::string programDirectory;
+    // The PC files' dialogs; null for the system's file dialogs.
+    PcFileChooser *pcFileChooser = nullptr;
 };
 
 // The main window: the button bars, one visible view at a time (the picture view or one of the
@@ -57,6 +61,8 @@ public:
 
     FrameController &controller() { return *m_controller; }
     views::DataView *dataView(int kind) const;
+    // The PC data files of the views, for the reopening at start-up.
+    PcFiles &pcFiles();
     CMobileView *pictureView() const { return m_picture; }
     CMainToolBar *viewBar() const { return m_toolBar; }
     QWidget *activeViewWidget() const;
@@ -107,8 +113,8 @@ private:
     void showContextMenu(int kind, const QPoint &globalPosition);
     QAction *commandAction(int command, const QString &text);
 
-    // The memory-card commands and the windows they show.
-    struct CardCommands;
+    // The memory-card and PC-file commands and the windows they show.
+    struct FileCommands;
 
     FrameServices m_services;
     std::array<views::DataView *, 4> m_views{};
@@ -124,7 +130,7 @@ private:
     std::array<QLabel *, 3> m_statusParts{};
     ModelSelectDialog *m_modelDialog = nullptr;
     std::vector<QAction *> m_actions;
-    std::unique_ptr<CardCommands> m_card;
+    std::unique_ptr<FileCommands> m_files;
 };
 
 } // namespace app

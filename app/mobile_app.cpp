@@ -2,6 +2,7 @@
 
 #include "app/frame_controller.h"
 #include "app/main_frame.h"
+#include "app/pc_files.h"
 #include "app/splash_window.h"
 #include "app/string_table.h"
 #include "platform/directory_walk.h"
@@ -92,12 +93,18 @@ bool CMobileApp::createFrame()
 
 void CMobileApp::reopenPcFiles()
 {
-    // The remembered names are kept even when the file has gone, so the title still shows
-    // them; reading the files arrives with the PC data files.
+    // Silently: a file that has gone or is damaged leaves the view empty, and the remembered
+    // names are kept, so the title still shows them.
     for (int kind = KindBookmark; kind <= KindSchedule; ++kind) {
         const std::string section = viewKindSection(kind);
-        m_frame->dataView(kind)->setPcFile(m_environment.settings.readString(section, "Path", ""),
-                                           m_environment.settings.readString(section, "Name", ""));
+        views::DataView *view = m_frame->dataView(kind);
+        view->setPcFile(m_environment.settings.readString(section, "Path", ""),
+                        m_environment.settings.readString(section, "Name", ""));
+        const std::string path = view->pcFolder() + view->pcName();
+        if (!path.empty()) {
+            m_frame->pcFiles().LoadPcFile(*view, path, false);
+            view->refresh();
+        }
     }
 }
 

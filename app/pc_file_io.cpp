@@ -79,6 +79,10 @@ PcFileBytes readPcFile(const std::string &path)
         file.systemError = S_ISDIR(status.st_mode) ? EISDIR : EINVAL;
         return file;
     }
+    if (static_cast<uint64_t>(status.st_size) > MaxPcFileSize) {
+        file.result = PcFileBytes::TooLarge;
+        return file;
+    }
     try {
         file.bytes.resize(static_cast<size_t>(status.st_size));
     } catch (const std::exception &) { // bad_alloc, or a size beyond what a vector holds

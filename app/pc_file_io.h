@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <span>
 #include <string>
@@ -12,13 +13,16 @@ namespace app {
 // A PC data file read whole. systemError is the errno of a failed open or read.
 struct PcFileBytes
 {
-    enum Result { Read, OpenFailed, NoMemory };
+    // TooLarge: longer than any PC data file can be (its sizes are 32-bit words), not read.
+    enum Result { Read, OpenFailed, NoMemory, TooLarge };
     Result result = OpenFailed;
     std::vector<unsigned char> bytes;
     int systemError = 0;
 };
 
-// Reads the file at path whole; a file too large to hold in memory gives NoMemory.
+// Reads the file at path whole; a file too large to hold in memory gives NoMemory, one larger
+// than MaxPcFileSize TooLarge.
+inline constexpr uint64_t MaxPcFileSize = 0xFFFFFFFFu;
 PcFileBytes readPcFile(const std::string &path);
 
 // The write(2) that replaceFile uses; tests give one that fails after some bytes.

@@ -154,6 +154,14 @@ constexpr Entry Table[] = {
     {TextId::CardFileSaved, sjis("ﾌｧｲﾙ [%s%s] を保存しました。")},
     {TextId::CardFileSaveFailed,
      sjis("ﾌｧｲﾙ [%s%s] を保存中にｴﾗｰが発生しました。\n処理は中断されました。")},
+    {TextId::PcReadNoMemory, sjis("ﾌｧｲﾙ読み込みのためのﾒﾓﾘ確保に失敗しました。")},
+    {TextId::PcOpenFailed, sjis("ﾌｧｲﾙを開くことができませんでした。\n\nｴﾗｰﾌｧｲﾙ:%s\nｴﾗｰｺｰﾄﾞ:0x%08x")},
+    {TextId::PcFileDamaged,
+     sjis("ﾌｧｲﾙが破損しているか、本ｿﾌﾄｳｪｱのﾃﾞｰﾀではないので、読み込めませんでした。")},
+    {TextId::PcOpenUnsaved,
+     sjis(
+         "現在開いている%sﾃﾞｰﾀが保存されていません。\nこのまま読み込みを行うと、未保存のﾃﾞｰﾀは失われます。\n読み込みを行いますか？")},
+    {TextId::PcCreateFailed, sjis("ﾌｧｲﾙを作成することができませんでした。\n\nｴﾗｰﾌｧｲﾙ:%s\nｴﾗｰｺｰﾄﾞ:0x%08x")},
     {TextId::NoMailProgram, sjis("*.eml を開くことのできるアプリケーションがありません。")},
 };
 

@@ -123,6 +123,11 @@ enum class TextId {
     MemoryNumbersBeyondPhone = 70053,
     CardFileSaved = 70054,
     CardFileSaveFailed = 70055,
+    PcReadNoMemory = 70056,
+    PcOpenFailed = 70057,
+    PcFileDamaged = 70058,
+    PcOpenUnsaved = 70059,
+    PcCreateFailed = 70060,
     NoMailProgram = 70200,
 };
 

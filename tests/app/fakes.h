@@ -1,13 +1,16 @@
 #pragma once
 
+#include "app/pc_files.h"
 #include "app/settings_store.h"
 #include "platform/clock.h"
 #include "platform/user_interaction.h"
 #include "views/common/view_operations.h"
 
 #include <algorithm>
+#include <cstring>
 #include <deque>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -103,6 +106,35 @@ public:
     std::vector<int64_t> slept;
 };
 
+// File dialogs answered from a script: each call takes the next answer (nothing: cancelled)
+// and records the kind and the starting name it was given.
+class ScriptedFileChooser : public app::PcFileChooser
+{
+public:
+    std::optional<std::string> chooseOpenPath(int viewKind, const std::string &initial) override
+    {
+        return next("open", viewKind, initial);
+    }
+    std::optional<std::string> chooseSavePath(int viewKind, const std::string &initial) override
+    {
+        return next("save", viewKind, initial);
+    }
+
+    std::deque<std::optional<std::string>> answers;
+    std::vector<std::string> asked; // "save 2 /folder/name"
+
+private:
+    std::optional<std::string> next(const char *dialog, int viewKind, const std::string &initial)
+    {
+        asked.push_back(std::string(dialog) + " " + std::to_string(viewKind) + " " + initial);
+        if (answers.empty())
+            return std::nullopt;
+        std::optional<std::string> answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
 // A data view whose list is a vector of entry numbers; deletion marks, compaction removes.
 class FakeView : public views::ViewOperations
 {
@@ -159,6 +191,28 @@ public:
         name = newName;
     }
     bool isModified() const override { return modified; }
+    void setModified(bool value) override { modified = value; }
+    std::vector<unsigned char> buildPcImage(uint32_t pluginCode) const override
+    {
+        std::vector<unsigned char> built = image;
+        if (built.size() >= 32)
+            std::memcpy(built.data() + 28, &pluginCode, sizeof pluginCode);
+        return built;
+    }
+    // Takes the image when it starts with the bytes of image's first 28 and its plug-in code is
+    // 0 or pluginCode.
+    int loadPcImage(const void *bytes, size_t size, uint32_t pluginCode) override
+    {
+        calls.push_back("load " + std::to_string(size));
+        if (size < 32 || image.size() < 32 || std::memcmp(bytes, image.data(), 28) != 0)
+            return 0;
+        uint32_t code = 0;
+        std::memcpy(&code, static_cast<const unsigned char *>(bytes) + 28, sizeof code);
+        if (code != 0 && code != pluginCode)
+            return 1;
+        modified = false;
+        return -1;
+    }
     int entryCeiling() const override { return 1000; }
     int mergeCardBlock(const void *) override { return 0; }
 
@@ -179,6 +233,8 @@ public:
     std::string name;
     bool modified = false;
     bool newDataResult = true;
+    // What buildPcImage gives (with the plug-in code at 28) and loadPcImage accepts.
+    std::vector<unsigned char> image;
     std::vector<std::string> calls;
 
 private:

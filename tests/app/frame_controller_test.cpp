@@ -288,10 +288,9 @@ TEST(FrameControllerTest, ClosingAsksPerUnsavedKindInOrderAndCancelStops)
     fixture.view(KindAddress).modified = true;
     fixture.view(KindSchedule).modified = true;
     std::vector<int> saved;
-    fixture.frame.setPcFileSave([&](int kind, bool closing) {
-        EXPECT_TRUE(closing);
+    fixture.frame.setPcFileSave([&](int kind) {
         saved.push_back(kind);
-        return 1;
+        return true;
     });
     fixture.messages.answers = {platform::MessageAnswer::Yes, platform::MessageAnswer::Cancel};
     EXPECT_FALSE(fixture.frame.runClosingSequence({}, false));
@@ -304,6 +303,24 @@ TEST(FrameControllerTest, ClosingAsksPerUnsavedKindInOrderAndCancelStops)
     EXPECT_EQ(fixture.messages.shown[1].buttons, platform::MessageButtons::YesNoCancel);
     EXPECT_EQ(saved, std::vector<int>{KindBookmark}) << "the bookmark save stays done";
     EXPECT_EQ(fixture.frame.viewKind(), KindBookmark);
+    EXPECT_TRUE(fixture.settings.strings.empty());
+    EXPECT_TRUE(fixture.settings.ints.empty());
+}
+
+TEST(FrameControllerTest, ClosingStopsWhenASaveAskedForDidNotHappen)
+{
+    FrameFixture fixture;
+    fixture.view(KindBookmark).modified = true;
+    fixture.view(KindAddress).modified = true;
+    std::vector<int> saved;
+    fixture.frame.setPcFileSave([&](int kind) {
+        saved.push_back(kind);
+        return false; // the disk is full, or the save-as dialog was cancelled
+    });
+    fixture.messages.answers = {platform::MessageAnswer::Yes, platform::MessageAnswer::Yes};
+    EXPECT_FALSE(fixture.frame.runClosingSequence({}, false)) << "the window stays open";
+    EXPECT_EQ(saved, std::vector<int>{KindBookmark}) << "no further question";
+    EXPECT_EQ(fixture.messages.shown.size(), 1u);
     EXPECT_TRUE(fixture.settings.strings.empty());
     EXPECT_TRUE(fixture.settings.ints.empty());
 }

@@ -26,6 +26,7 @@
 #include <QTimer>
 
 #include <cstddef>
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
@@ -44,7 +45,7 @@ protected:
         ASSERT_TRUE(plugins.selectByModelName("alpha"));
         limits.refill(plugins);
         frame = std::make_unique<CMainFrame>(
-            FrameServices{plugins, limits, messages, settings, shell, directory.path()});
+            FrameServices{plugins, limits, messages, settings, shell, directory.path(), &files});
     }
 
     views::DataView &view(int kind) { return *frame->dataView(kind); }
@@ -80,6 +81,7 @@ protected:
     ScriptedMessages messages;
     MemorySettings settings;
     RecordingShell shell;
+    ScriptedFileChooser files;
     std::unique_ptr<CMainFrame> frame;
 };
 
@@ -225,7 +227,10 @@ TEST_F(MainFrameTest, CancelAfterASaveAtClosingShowsTheKindThatWasSaved)
     view(KindBookmark).setModified(true);
     view(KindAddress).setModified(true);
     messages.answers = {MessageAnswer::Yes, MessageAnswer::Cancel};
+    files.answers = {directory.path() + "marks"};
     EXPECT_FALSE(frame->close());
+    EXPECT_TRUE(std::filesystem::exists(directory.path() + "marks.bpc"));
+    EXPECT_FALSE(view(KindBookmark).isModified());
     EXPECT_EQ(frame->controller().viewKind(), KindBookmark);
     EXPECT_EQ(frame->activeViewWidget(), frame->dataView(KindBookmark));
     EXPECT_TRUE(frame->viewBar()->viewButton(KindBookmark)->isLatched());

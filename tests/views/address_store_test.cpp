@@ -493,7 +493,12 @@ TEST_F(AddressStoreTest, PcBlockRoundTripKeepsEverySlot)
         EXPECT_EQ(std::memcmp(loaded.record(i), store.record(i), sizeof(AddressRecord)), 0) << i;
     EXPECT_EQ(loaded.groups().nameOfNumber(9), "earlier") << "groups known before stay";
     EXPECT_EQ(loaded.groups().nameOfNumber(3), "work");
-    EXPECT_TRUE(AddressStore().BuildPcBlock(1).empty()) << "no store, no block";
+
+    const std::vector<unsigned char> empty = AddressStore().BuildPcBlock(1);
+    ASSERT_EQ(empty.size(), 32u) << "an empty book saves as the header alone";
+    EXPECT_EQ(empty[24], 0) << "count";
+    EXPECT_EQ(loaded.LoadPcBlock(empty.data(), empty.size(), 1), -1);
+    EXPECT_EQ(loaded.RecordCount(), 0);
 }
 
 TEST_F(AddressStoreTest, PcBlockOfAnotherShapeOrPluginChangesNothing)

@@ -102,11 +102,11 @@ TEST(DataViewTest, NewDataAsksOnlyWithUnsavedDataAndCancelKeepsEverything)
 {
     ScriptedMessages messages;
     std::vector<int> saves;
-    int saveResult = 2;
+    bool saved = false;
     views::CCalendarView view;
     view.setServices(&messages, [&](int kind) {
         saves.push_back(kind);
-        return saveResult;
+        return saved;
     });
     add(view, makeRecord(1003, 664));
     view.setPcFile("/data/", "plan.cpc");
@@ -126,11 +126,11 @@ TEST(DataViewTest, NewDataAsksOnlyWithUnsavedDataAndCancelKeepsEverything)
     EXPECT_EQ(messages.shown[0].icon, platform::MessageIcon::Warning);
 
     messages.answers = {MessageAnswer::Yes};
-    EXPECT_FALSE(view.newData()) << "a cancelled save keeps the data";
+    EXPECT_FALSE(view.newData()) << "a save that did not happen keeps the data";
     EXPECT_EQ(saves, std::vector<int>{4});
     EXPECT_EQ(view.entryCount(), 1);
 
-    saveResult = 1;
+    saved = true;
     messages.answers = {MessageAnswer::Yes};
     EXPECT_TRUE(view.newData());
     EXPECT_EQ(view.entryCount(), 0);

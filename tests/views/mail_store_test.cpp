@@ -315,9 +315,15 @@ TEST_F(MailPcImageTest, AWrittenImageLoadsBackToTheSameMessages)
     EXPECT_EQ(loaded.BuildPcBlock(PluginCode), image);
 }
 
-TEST_F(MailPcImageTest, AnEmptyStoreHasNoImage)
+TEST_F(MailPcImageTest, AnEmptyStoreSavesBothHeadersAndLoadsBackEmpty)
 {
-    EXPECT_TRUE(MailStore().BuildPcBlock(PluginCode).empty());
+    const std::vector<unsigned char> empty = MailStore().BuildPcBlock(PluginCode);
+    ASSERT_EQ(empty.size(), 64u);
+    EXPECT_EQ(std::string(reinterpret_cast<const char *>(empty.data() + 32)), "STR");
+    MailStore loaded;
+    ASSERT_EQ(loaded.LoadPcBlock(image.data(), image.size(), PluginCode), -1);
+    EXPECT_EQ(loaded.LoadPcBlock(empty.data(), empty.size(), PluginCode), -1);
+    EXPECT_EQ(loaded.RecordCount(), 0);
 }
 
 TEST_F(MailPcImageTest, FewerTextsThanRecordsTakeOnlyAsManyMessages)

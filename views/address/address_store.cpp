@@ -472,8 +472,6 @@ void AddressStore::ResetData()
 
 std::vector<unsigned char> AddressStore::BuildPcBlock(uint32_t pluginCode) const
 {
-    if (m_records.empty())
-        return {};
     return buildPcImage(AddressPcFile, m_records.data(), m_records.size(), pluginCode);
 }
 

@@ -68,6 +68,8 @@ public:
     int RemoveRecord(int index, bool physical);
     // The record at slot index, or null outside the store.
     const AddressRecord *record(int index) const;
+    // Whether slot index (inside the store) holds an entry: not marked for removal.
+    bool isLive(int index) const;
 
     GroupTable &groups();
     const GroupTable &groups() const;
@@ -98,7 +100,8 @@ public:
     // are the view's.
     void ResetData();
 
-    // PC file image ("APC" header, then every slot as stored), for the current plug-in code.
+    // PC file image ("APC" header, then every slot as stored), for the current plug-in code;
+    // an empty store gives the 32-byte header alone.
     std::vector<unsigned char> BuildPcBlock(uint32_t pluginCode) const;
     // 0 not an address block, 1 written for another plug-in (nothing changed), -1 loaded.
     int LoadPcBlock(const void *block, size_t size, uint32_t pluginCode);
@@ -107,7 +110,6 @@ public:
     void *BuildCardChain() const;
 
 private:
-    bool isLive(int index) const;
     int ownerSlot() const;
     int freeMemoryNumber() const;
     std::string iconText(int list, int32_t icon) const;

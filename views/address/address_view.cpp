@@ -1,6 +1,5 @@
 #include "address_view.h"
 
-#include "common/sjis_literal.h"
 #include "views/address/address_edit_rules.h"
 #include "views/address/address_tree.h"
 #include "views/common/choice_lists.h"
@@ -38,21 +37,11 @@ std::optional<int> filterOfItem(const QTreeWidgetItem *item)
 CAddressView::CAddressView(QWidget *parent)
     : DataView(2, app::TextId::KindAddress,
                {platform::MessageIcon::Question, platform::MessageAnswer::No}, parent)
+    , m_store(m_core.store())
     , m_tree(new QTreeWidget(this))
 {
     setObjectName("AddressView");
-    setListedStore(m_store);
-    setColumns({{sjis("番号"), 40},
-                {sjis("名前"), 100},
-                {sjis("ﾌﾘｶﾞﾅ"), 80},
-                {sjis("電話番号"), 100},
-                {sjis("電話ｱｲｺﾝ"), 70},
-                {sjis("電子ﾒｰﾙ"), 180},
-                {sjis("ﾒｰﾙｱｲｺﾝ"), 70},
-                {sjis("ｸﾞﾙｰﾌﾟ"), 50},
-                {sjis("郵便番号"), 70},
-                {sjis("住所"), 40},
-                {sjis("ﾒﾓ"), 30}});
+    setCore(m_core);
     QHeaderView *header = list()->header();
     header->setSectionsClickable(true);
     header->setSortIndicatorShown(true);
@@ -125,25 +114,6 @@ void CAddressView::headerClicked(int column)
     showListedRows();
 }
 
-void CAddressView::readModel()
-{
-    if (m_limits) {
-        const AddressLimits table = readAddressLimits(*m_limits);
-        m_store.setLimits(
-            {table.capacity, table.numbersBelowCapacity != 0, table.ownerRequired != 0});
-    }
-    if (m_plugins)
-        m_store.setOptionName(pluginOptionName(*m_plugins));
-}
-
-void CAddressView::setModelTables(const host::KindLimitCache *limits,
-                                  const host::PluginHost *plugins)
-{
-    m_limits = limits;
-    m_plugins = plugins;
-    readModel();
-}
-
 std::vector<int> CAddressView::selectedIndexes() const
 {
     std::vector<int> indexes;
@@ -156,47 +126,6 @@ void CAddressView::showStore()
 {
     rebuildGroupNodes();
     showListedRows();
-}
-
-int CAddressView::entryCount() const
-{
-    return m_store.OrdinaryCount();
-}
-
-void CAddressView::deleteEntryAtRow(int row)
-{
-    m_store.MarkRowDeleted(row);
-}
-
-void CAddressView::compact()
-{
-    m_store.RemoveRecord(-1, false);
-}
-
-void CAddressView::refresh()
-{
-    readModel();
-    m_store.RefreshAllRows();
-    showStore();
-}
-
-int CAddressView::mergeCardBlock(const void *first)
-{
-    readModel();
-    const int added = m_store.MergeRecords(first, false, true, true);
-    m_store.RefreshGroupColumn();
-    showStore();
-    return added;
-}
-
-void *CAddressView::buildCardChain()
-{
-    return m_store.BuildCardChain();
-}
-
-void CAddressView::clearData()
-{
-    m_store.ResetData();
 }
 
 } // namespace views

@@ -279,8 +279,6 @@ void BookmarkStore::ResetData()
 
 std::vector<unsigned char> BookmarkStore::BuildPcBlock(uint32_t pluginCode) const
 {
-    if (m_records.empty())
-        return {};
     return buildPcImage(BookmarkPcFile, m_records.data(), m_records.size(), pluginCode);
 }
 

@@ -58,6 +58,8 @@ public:
     int RemoveRecord(int index, bool physical);
     // The record at slot index, or null outside the store.
     const BookmarkRecord *record(int index) const;
+    // Whether slot index (inside the store) holds a bookmark: not marked for removal.
+    bool isLive(int index) const;
 
     GroupTable &groups();
     const GroupTable &groups() const;
@@ -74,8 +76,8 @@ public:
     // Empties the store, the rows and the GroupTable and clears the unsaved flag.
     void ResetData();
 
-    // PC file image ("BPC" header, then every slot as stored) under the plug-in code; empty
-    // when the store is.
+    // PC file image ("BPC" header, then every slot as stored) under the plug-in code; an empty
+    // store gives the header alone.
     std::vector<unsigned char> BuildPcBlock(uint32_t pluginCode) const;
     // 0 not a bookmark image or damaged, 1 written under another plug-in (nothing changed),
     // -1 loaded: the records and rows replaced by the image's (duplicates allowed), the folders
@@ -90,7 +92,6 @@ public:
     std::optional<std::string> OpenBookmarkUrl() const;
 
 private:
-    bool isLive(int index) const;
     std::vector<std::string> rowTexts(const BookmarkRecord &record) const;
     void writeRow(int position, int index);
 

@@ -63,50 +63,42 @@ void DataView::setSidePanel(QWidget *side, int width)
     static_cast<QHBoxLayout *>(layout())->insertWidget(0, side);
 }
 
-void DataView::setListedStore(ListedStore &store)
+void DataView::setCore(ViewCore &core)
 {
-    m_listed = &store;
+    m_core = &core;
+    setColumns(core.columns());
     connect(m_list, &QTreeWidget::itemSelectionChanged, this, [this] {
         for (int row = 0; row < listRowCount(); ++row)
-            m_listed->setRowSelected(row, m_list->topLevelItem(row)->isSelected());
+            m_core->listed().setRowSelected(row, m_list->topLevelItem(row)->isSelected());
     });
 }
 
 void DataView::showListedRows()
 {
+    const ListedStore &listed = m_core->listed();
     {
         const QSignalBlocker blocker(m_list);
         m_list->clear();
         QList<QTreeWidgetItem *> items;
-        items.reserve(m_listed->RowCount());
-        for (int row = 0; row < m_listed->RowCount(); ++row) {
+        items.reserve(listed.RowCount());
+        for (int row = 0; row < listed.RowCount(); ++row) {
             QStringList columns;
             for (int column = 0; column < m_list->columnCount(); ++column)
-                columns << toQString(m_listed->rowText(row, column));
+                columns << toQString(listed.rowText(row, column));
             auto *item = new QTreeWidgetItem(columns);
-            item->setData(0, Qt::UserRole, m_listed->rowIndex(row));
+            item->setData(0, Qt::UserRole, listed.rowIndex(row));
             items << item;
         }
         m_list->addTopLevelItems(items);
-        for (int row : m_listed->selectedRows()) {
+        for (int row : listed.selectedRows()) {
             if (QTreeWidgetItem *item = m_list->topLevelItem(row))
                 item->setSelected(true);
         }
     }
-    const int column = m_listed->sortColumn();
+    const int column = listed.sortColumn();
     m_list->header()->setSortIndicator(
-        column, m_listed->isSortDescending(column) ? Qt::DescendingOrder : Qt::AscendingOrder);
+        column, listed.isSortDescending(column) ? Qt::DescendingOrder : Qt::AscendingOrder);
     reportSelection();
-}
-
-bool DataView::isModified() const
-{
-    return m_listed->isModified();
-}
-
-void DataView::setModified(bool modified)
-{
-    m_listed->setModified(modified);
 }
 
 int DataView::listRowCount() const
@@ -149,21 +141,33 @@ bool DataView::newData()
                                 platform::MessageButtons::YesNoCancel, m_style.defaultAnswer});
         if (answer == platform::MessageAnswer::Cancel)
             return false;
-        if (answer == platform::MessageAnswer::Yes && (!m_save || m_save(m_viewKind) == 2))
+        if (answer == platform::MessageAnswer::Yes && (!m_save || !m_save(m_viewKind)))
             return false;
     }
-    clearData();
-    m_pcFolder.clear();
-    m_pcName.clear();
-    setModified(false);
-    refresh();
+    m_core->newData();
+    showStore();
     return true;
 }
 
-void DataView::setPcFile(const std::string &folder, const std::string &name)
+void DataView::refresh()
 {
-    m_pcFolder = folder;
-    m_pcName = name;
+    m_core->refresh();
+    showStore();
+}
+
+int DataView::mergeCardBlock(const void *first)
+{
+    const int added = m_core->mergeCardBlock(first);
+    showStore();
+    return added;
+}
+
+int DataView::loadPcImage(const void *image, size_t size, uint32_t pluginCode)
+{
+    const int result = m_core->loadPcImage(image, size, pluginCode);
+    if (result == -1)
+        showStore();
+    return result;
 }
 
 void DataView::reportSelection()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -44,6 +46,18 @@ public:
 
     // True while the view holds changes not saved to its PC file.
     virtual bool isModified() const = 0;
+    virtual void setModified(bool modified) = 0;
+
+    // The PC data file.
+    // The file image of every entry, written under pluginCode: the 32-byte header, the records
+    // as held and, for mail, the section of message texts. Empty only when the sizes do not fit
+    // the file's 32-bit words.
+    virtual std::vector<unsigned char> buildPcImage(uint32_t pluginCode) const = 0;
+    // Takes over the entries of the size bytes of a file read whole, in place of the view's
+    // own: -1 taken (the view is then clean), 0 not a file of the view's kind or damaged, 1
+    // written under another plug-in than pluginCode (0 in the file opens under any). Only -1
+    // changes the view.
+    virtual int loadPcImage(const void *image, size_t size, uint32_t pluginCode) = 0;
 
     // The memory-card transfer.
     // The most entries the view holds whatever the model (1000, mail 3000), counted as

@@ -333,8 +333,6 @@ void MailStore::ResetData()
 
 std::vector<unsigned char> MailStore::BuildPcBlock(uint32_t pluginCode) const
 {
-    if (m_messages.empty())
-        return {};
     std::vector<MailRecord> records;
     uint64_t entriesSize = 0;
     for (const Message &message : m_messages) {

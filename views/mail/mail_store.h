@@ -43,6 +43,9 @@ public:
     const MailRecord *record(int index) const;
     // The message text at store index (empty outside the store).
     const std::string &text(int index) const;
+    // Whether the message at store index (inside the store) is a complete mail record; its box
+    // then tells its folder.
+    bool isPresent(int index) const;
 
     // Appends first and, with followLinks, the records chained after it through next, each
     // when it is a mail record (kind 1002, at least 800 bytes; its text is the bytes after the
@@ -77,8 +80,8 @@ public:
     void ResetData();
 
     // PC file image ("MPC" header, the fixed part of every message as stored, then a string
-    // section with each message's text in store order), written under pluginCode. Empty for an
-    // empty store or when the sizes do not fit the file's 32-bit words.
+    // section with each message's text in store order), written under pluginCode. Empty only
+    // when the sizes do not fit the file's 32-bit words.
     std::vector<unsigned char> BuildPcBlock(uint32_t pluginCode) const;
     // Reads the size bytes at block: 0 not a mail image or damaged (a section or entry running
     // past the bytes given, sizes that do not add up, an entry without its NUL-terminated
@@ -97,7 +100,6 @@ private:
         size_t key;                       // hash of what IsIdentical compares
     };
 
-    bool isPresent(int index) const;
     void fillCells(Message &message) const;
     std::vector<std::string> rowTexts(const Message &message) const;
     bool append(const void *record, bool allowDuplicates, bool select);

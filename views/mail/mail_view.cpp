@@ -1,6 +1,5 @@
 #include "mail_view.h"
 
-#include "common/sjis_literal.h"
 #include "views/common/qt_text.h"
 #include "views/mail/mail_open.h"
 
@@ -15,24 +14,19 @@ namespace {
 
 constexpr int FolderListWidth = 64;
 
-// Heading and width of each cell kind, in MailCell order.
-const ListColumn CellColumns[] = {
-    {sjis("状態"), 80},  {sjis("送信者"), 210}, {sjis("宛先"), 210},
-    {sjis("日時"), 160}, {sjis("件名"), 340},
-};
-
 } // namespace
 
 CMailView::CMailView(QWidget *parent)
     : DataView(3, app::TextId::KindMail,
                {platform::MessageIcon::Warning, platform::MessageAnswer::Cancel}, parent)
+    , m_store(m_core.store())
     , m_folders(new QListWidget(this))
     , m_exportFolder(TempFolder())
 {
     setObjectName("MailView");
-    setListedStore(m_store);
-    for (const char *name : {sjis("受信箱"), sjis("送信箱"), sjis("ゴミ箱")})
-        m_folders->addItem(toQString(name));
+    setCore(m_core);
+    for (int folder : {MailStore::Inbox, MailStore::Outbox, MailStore::Trash})
+        m_folders->addItem(toQString(MailViewCore::boxName(folder)));
     setSidePanel(m_folders, FolderListWidth);
     connect(m_folders, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0 && row != m_store.folder()) {
@@ -85,9 +79,7 @@ void CMailView::OpenSelected(platform::ShellOpener &shell, platform::MessageBoxe
 
 void CMailView::showColumns()
 {
-    std::vector<ListColumn> columns;
-    for (MailCell cell : m_store.columns())
-        columns.push_back(CellColumns[static_cast<size_t>(cell)]);
+    const std::vector<ListColumn> columns = m_core.columns();
     list()->setColumnCount(static_cast<int>(columns.size()));
     setColumns(columns);
 }
@@ -96,39 +88,6 @@ void CMailView::headerClicked(int column)
 {
     m_store.SetSortColumn(column);
     showListedRows();
-}
-
-int CMailView::entryCount() const
-{
-    return m_store.RecordCount();
-}
-
-void CMailView::deleteEntryAtRow(int row)
-{
-    m_store.MarkRowDeleted(row);
-}
-
-void CMailView::compact()
-{
-    m_store.Purge();
-}
-
-void CMailView::refresh()
-{
-    m_store.Rebuild();
-    showListedRows();
-}
-
-int CMailView::mergeCardBlock(const void *first)
-{
-    const int added = m_store.AddRecords(first, false, true, true);
-    showListedRows();
-    return added;
-}
-
-void CMailView::clearData()
-{
-    m_store.ResetData();
 }
 
 } // namespace views

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "views/common/data_view.h"
-#include "views/mail/mail_store.h"
+#include "views/mail/mail_view_core.h"
 
 class QListWidget;
 
@@ -12,7 +12,7 @@ class ShellOpener;
 namespace views {
 
 // The mail view: the folder list ("受信箱", "送信箱", "ゴミ箱") beside the message list of the
-// chosen folder. Both mirror the MailStore, which holds the messages, the folder on show, the
+// chosen folder. Both mirror the MailStore of its MailViewCore, which holds the messages, the folder on show, the
 // rows and their selection. Mail is read from the card only and never edited here.
 class CMailView : public DataView
 {
@@ -24,8 +24,8 @@ public:
     // The per-user folder of exported messages: the cache location's "mtemp/".
     static std::string TempFolder();
 
-    MailStore &store() { return m_store; }
-    const MailStore &store() const { return m_store; }
+    MailStore &store() { return m_core.store(); }
+    const MailStore &store() const { return m_core.store(); }
     QListWidget *folderList() const { return m_folders; }
 
     // The subject decoders; until given, subjects show as stored.
@@ -38,27 +38,16 @@ public:
     // (OpenSelectedMessages).
     void OpenSelected(platform::ShellOpener &shell, platform::MessageBoxes &messages);
 
-    int entryCount() const override;
-    void deleteEntryAtRow(int row) override;
-    void compact() override;
-    // Rebuild, then shows the rows.
-    void refresh() override;
-
-    int entryCeiling() const override { return MailStore::Ceiling; }
-    int mergeCardBlock(const void *first) override;
-
 signals:
     // A double click on a message: the frame opens the selection (command 32777).
     void openRequested();
-
-protected:
-    void clearData() override;
 
 private:
     void showColumns();
     void headerClicked(int column);
 
-    MailStore m_store;
+    MailViewCore m_core;
+    MailStore &m_store;
     QListWidget *m_folders;
     std::string m_exportFolder;
 };

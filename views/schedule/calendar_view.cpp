@@ -1,8 +1,6 @@
 #include "calendar_view.h"
 
-#include "common/sjis_literal.h"
 #include "platform/clock.h"
-#include "views/common/choice_lists.h"
 #include "views/schedule/schedule_calendar.h"
 #include "views/schedule/schedule_edit_rules.h"
 #include "views/schedule/schedule_layout.h"
@@ -31,6 +29,7 @@ CCalendarView::CCalendarView(const platform::Clock &clock, const platform::WallC
                              QWidget *parent)
     : DataView(4, app::TextId::KindSchedule,
                {platform::MessageIcon::Warning, platform::MessageAnswer::Cancel}, parent)
+    , m_store(m_core.store())
     , m_calendar(new ScheduleCalendar(clock, wallClock, this))
 {
     setUp();
@@ -39,16 +38,9 @@ CCalendarView::CCalendarView(const platform::Clock &clock, const platform::WallC
 void CCalendarView::setUp()
 {
     setObjectName("CalendarView");
-    setListedStore(m_store);
+    setCore(m_core);
     // The view places the calendar and the list itself on every resize.
     delete layout();
-    setColumns({{sjis("開始時間"), 160},
-                {sjis("終了時間"), 160},
-                {sjis("繰り返し"), 80},
-                {sjis("曜日指定"), 160},
-                {sjis("内容"), 200},
-                {sjis("ｱﾗｰﾑ時間"), 100},
-                {sjis("ｱｲｺﾝ"), 60}});
     QPalette colours = list()->palette();
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
         colours.setColor(group, QPalette::Highlight, QColor(0, 0, 127));
@@ -68,33 +60,26 @@ void CCalendarView::setUp()
     showStore();
 }
 
-void CCalendarView::readModel()
+void CCalendarView::readCalendarYears()
 {
     if (m_limits) {
         const ScheduleEditFeatures features = scheduleEditFeatures(readScheduleLimits(*m_limits));
         m_calendar->state().setYears(features.firstYear, features.lastYear);
         m_calendar->update();
     }
-    if (m_plugins)
-        m_store.setOptionName(pluginOptionName(*m_plugins));
 }
 
 void CCalendarView::setModelTables(const host::KindLimitCache *limits,
                                    const host::PluginHost *plugins)
 {
     m_limits = limits;
-    m_plugins = plugins;
-    readModel();
+    m_core.setPlugins(plugins);
+    readCalendarYears();
 }
 
 CalendarDate CCalendarView::calendarDate() const
 {
     return m_calendar->state().date();
-}
-
-void CCalendarView::showStore()
-{
-    showListedRows();
 }
 
 void CCalendarView::showSelection()
@@ -143,47 +128,22 @@ void CCalendarView::resizeEvent(QResizeEvent *event)
     list()->setGeometry(placed.list.x, placed.list.y, placed.list.width, placed.list.height);
 }
 
-int CCalendarView::entryCount() const
-{
-    return m_store.RecordCount();
-}
-
-void CCalendarView::deleteEntryAtRow(int row)
-{
-    m_store.MarkRowDeleted(row);
-}
-
-void CCalendarView::compact()
-{
-    m_store.Purge();
-}
-
 void CCalendarView::refresh()
 {
-    readModel();
-    m_store.Rebuild();
-    showStore();
+    readCalendarYears();
+    DataView::refresh();
 }
 
 int CCalendarView::mergeCardBlock(const void *first)
 {
-    readModel();
-    // The card transfer clears the selection before each folder, so the rows of every file of
-    // the folder stay selected.
-    const int added = m_store.AddRecords(first, false, true, true);
-    m_store.Sort();
-    showStore();
-    return added;
+    readCalendarYears();
+    return DataView::mergeCardBlock(first);
 }
 
-void *CCalendarView::buildCardChain()
+int CCalendarView::loadPcImage(const void *image, size_t size, uint32_t pluginCode)
 {
-    return m_store.CardBlock();
-}
-
-void CCalendarView::clearData()
-{
-    m_store.ResetData();
+    readCalendarYears();
+    return DataView::loadPcImage(image, size, pluginCode);
 }
 
 } // namespace views

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "views/common/data_view.h"
-#include "views/schedule/schedule_store.h"
+#include "views/schedule/schedule_view_core.h"
 
 namespace host {
 class KindLimitCache;
@@ -35,24 +35,15 @@ public:
     // store's own setting (years 1900-2099, icons as numbers).
     void setModelTables(const host::KindLimitCache *limits, const host::PluginHost *plugins);
 
-    ScheduleStore &store() { return m_store; }
-    const ScheduleStore &store() const { return m_store; }
+    ScheduleStore &store() { return m_core.store(); }
+    const ScheduleStore &store() const { return m_core.store(); }
     ScheduleCalendar *calendar() const { return m_calendar; }
     // The calendar's current date, on which a new entry starts.
     CalendarDate calendarDate() const;
-    // Shows the store as it stands now: the rows with their selection and the count report.
-    // Call after changing the store directly (an edit).
-    void showStore();
-
-    int entryCount() const override;
-    void deleteEntryAtRow(int row) override;
-    void compact() override;
-    // Rebuild under the current model's years and icon names, then showStore().
+    // The calendar's years are the current model's, re-read with every change of the store.
     void refresh() override;
-
-    int entryCeiling() const override { return ScheduleStore::Capacity; }
     int mergeCardBlock(const void *first) override;
-    void *buildCardChain() override;
+    int loadPcImage(const void *image, size_t size, uint32_t pluginCode) override;
 
 signals:
     // A double click on a row: the frame edits the entry (command 1012).
@@ -61,21 +52,20 @@ signals:
     void addRequested();
 
 protected:
-    void clearData() override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     void setUp();
-    void readModel();
+    void readCalendarYears();
     void headerClicked(int column);
     void calendarDateChanged(const CalendarDate &date);
     void listClicked();
     void showSelection();
 
-    ScheduleStore m_store;
+    ScheduleViewCore m_core;
+    ScheduleStore &m_store;
     ScheduleCalendar *m_calendar;
     const host::KindLimitCache *m_limits = nullptr;
-    const host::PluginHost *m_plugins = nullptr;
 };
 
 } // namespace views

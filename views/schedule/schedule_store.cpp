@@ -315,8 +315,6 @@ void ScheduleStore::ResetData()
 
 std::vector<unsigned char> ScheduleStore::BuildPcBlock(uint32_t pluginCode) const
 {
-    if (m_records.empty())
-        return {};
     return buildPcImage(SchedulePcFile, m_records.data(), m_records.size(), pluginCode);
 }
 

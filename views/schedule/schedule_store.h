@@ -83,7 +83,7 @@ public:
     void ResetData();
 
     // PC file image ("CPC" header, then every record in store order) under the plug-in code;
-    // empty when the store is.
+    // an empty store gives the header alone.
     std::vector<unsigned char> BuildPcBlock(uint32_t pluginCode) const;
     // 0 not a schedule image or damaged, 1 written under another plug-in (nothing changed),
     // -1 loaded: the store and the list emptied, every record added (duplicates allowed), the

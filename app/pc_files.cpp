@@ -1,0 +1,194 @@
+#include "pc_files.h"
+
+#include "app/frame_controller.h"
+#include "app/pc_file_kinds.h"
+#include "app/string_table.h"
+#include "host/plugin_host.h"
+#include "platform/sjis_text.h"
+#include "platform/user_interaction.h"
+#include "views/common/view_operations.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace app {
+namespace {
+
+using platform::MessageIcon;
+
+constexpr size_t PluginCodeOffset = 28;
+
+platform::Message warning(std::string text, TextId caption = TextId::CaptionError)
+{
+    platform::Message shown;
+    shown.text = std::move(text);
+    shown.caption = app::text(caption);
+    shown.icon = MessageIcon::Warning;
+    return shown;
+}
+
+// The file named in a message: the system's path, shown in Shift_JIS like every text.
+std::string shownPath(const std::string &path)
+{
+    return platform::utf8ToSjis(path);
+}
+
+// The scope of the busy pointer.
+class BusyScope
+{
+public:
+    explicit BusyScope(BusyPointer &busy)
+        : m_busy(busy)
+    {
+        m_busy.begin();
+    }
+    ~BusyScope() { m_busy.end(); }
+    BusyScope(const BusyScope &) = delete;
+    BusyScope &operator=(const BusyScope &) = delete;
+
+private:
+    BusyPointer &m_busy;
+};
+
+} // namespace
+
+std::pair<std::string, std::string> splitPcFilePath(const std::string &path)
+{
+    const size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return {"", path};
+    return {path.substr(0, slash + 1), path.substr(slash + 1)};
+}
+
+PcFiles::PcFiles(PcFileServices services)
+    : m_services(std::move(services))
+{
+}
+
+PcLoadResult PcFiles::LoadPcFile(views::ViewOperations &view, const std::string &path, bool show)
+{
+    m_loadedPluginCode = 0;
+    if (path.empty())
+        return PcLoadResult::Rejected;
+    const BusyScope busy(m_services.busy);
+    const PcFileBytes file = readPcFile(path);
+    switch (file.result) {
+    case PcFileBytes::TooLarge:
+        return PcLoadResult::Rejected;
+    case PcFileBytes::NoMemory:
+        if (show)
+            m_services.messages.show(warning(text(TextId::PcReadNoMemory)));
+        return PcLoadResult::NoMemory;
+    case PcFileBytes::OpenFailed:
+        if (show)
+            m_services.messages.show(warning(formatText(TextId::PcOpenFailed,
+                                                        shownPath(path).c_str(),
+                                                        static_cast<unsigned>(file.systemError))));
+        return PcLoadResult::OpenFailed;
+    case PcFileBytes::Read:
+        break;
+    }
+    if (file.bytes.size() >= PluginCodeOffset + sizeof m_loadedPluginCode)
+        std::memcpy(&m_loadedPluginCode, file.bytes.data() + PluginCodeOffset,
+                    sizeof m_loadedPluginCode);
+    if (file.bytes.empty())
+        return PcLoadResult::Rejected;
+    switch (view.loadPcImage(file.bytes.data(), file.bytes.size(),
+                             m_services.plugins.getPluginCode())) {
+    case -1:
+        return PcLoadResult::Loaded;
+    case 1:
+        return PcLoadResult::OtherPlugin;
+    default:
+        return PcLoadResult::Rejected;
+    }
+}
+
+std::string PcFiles::rejectionMessage(PcLoadResult result) const
+{
+    if (result != PcLoadResult::OtherPlugin)
+        return text(TextId::PcFileDamaged);
+    const int index = m_services.plugins.indexOfPluginCode(m_loadedPluginCode);
+    const std::optional<std::string> model
+        = index >= 0 ? m_services.plugins.modelNameAt(index) : std::nullopt;
+    if (!model)
+        return text(TextId::DataOfUnknownPlugin);
+    return formatText(TextId::DataOfOtherPlugin, model->c_str());
+}
+
+bool PcFiles::Open(views::ViewOperations &view)
+{
+    const PcFileDialogKind *kind = pcFileDialogKind(view.viewKind());
+    if (!kind)
+        return false;
+    if (view.isModified()) {
+        platform::Message question
+            = warning(formatText(TextId::PcOpenUnsaved, viewKindName(view.viewKind())),
+                      TextId::CaptionWarning);
+        question.icon = MessageIcon::Exclamation;
+        question.buttons = platform::MessageButtons::YesNo;
+        question.defaultAnswer = platform::MessageAnswer::No;
+        if (m_services.messages.show(question) != platform::MessageAnswer::Yes)
+            return false;
+    }
+    const std::optional<std::string> chosen
+        = m_services.chooser.chooseOpenPath(view.viewKind(), view.pcName());
+    if (!chosen)
+        return false;
+    const std::string path = withPcFileExtension(*chosen, *kind);
+    m_services.progress.open(TextId::PcLoadTitle, TextId::PcLoadText);
+    m_services.progress.start(1);
+    const PcLoadResult result = LoadPcFile(view, path, true);
+    if (result == PcLoadResult::Loaded) {
+        m_services.progress.setPos(1);
+        m_services.progress.finish();
+        const auto [folder, name] = splitPcFilePath(path);
+        view.setPcFile(folder, name);
+        view.refresh();
+        return true;
+    }
+    m_services.progress.finish();
+    m_services.messages.show(warning(rejectionMessage(result)));
+    return false;
+}
+
+PcSaveResult PcFiles::Save(views::ViewOperations &view, bool overwrite)
+{
+    const PcFileDialogKind *kind = pcFileDialogKind(view.viewKind());
+    if (!kind)
+        return PcSaveResult::Cancelled;
+    std::string path = view.pcFolder().empty() ? std::string() : view.pcFolder() + view.pcName();
+    if (!overwrite) {
+        const std::optional<std::string> chosen
+            = m_services.chooser.chooseSavePath(view.viewKind(), path);
+        if (!chosen)
+            return PcSaveResult::Cancelled;
+        path = withPcFileExtension(*chosen, *kind);
+    }
+    if (path.empty() || splitPcFilePath(path).second.empty())
+        return PcSaveResult::Cancelled;
+    return write(view, path);
+}
+
+PcSaveResult PcFiles::write(views::ViewOperations &view, const std::string &path)
+{
+    const std::vector<unsigned char> image = view.buildPcImage(m_services.plugins.getPluginCode());
+    m_services.progress.open(TextId::PcSaveTitle, TextId::PcSaveText);
+    m_services.progress.start(1);
+    m_services.busy.begin();
+    const int error = image.empty() ? EFBIG : replaceFile(path, image, m_services.write);
+    if (error == 0) {
+        view.setModified(false);
+        const auto [folder, name] = splitPcFilePath(path);
+        view.setPcFile(folder, name);
+        m_services.progress.setPos(1);
+    } else {
+        m_services.messages.show(warning(formatText(
+            TextId::PcCreateFailed, shownPath(path).c_str(), static_cast<unsigned>(error))));
+    }
+    m_services.busy.end();
+    m_services.progress.finish();
+    return error == 0 ? PcSaveResult::Saved : PcSaveResult::Failed;
+}
+
+} // namespace app
