@@ -9,7 +9,8 @@ action=${1:-run}
 here=$(cd "$(dirname "$0")" && pwd)
 build_dir=${BUILD_DIR:-$here/build}
 packages=(cmake g++ ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev
-          libbenchmark-dev binutils fonts-ipafont-gothic)
+          libbenchmark-dev binutils fonts-ipafont-gothic libical-dev python3-vobject
+          python3-icalendar)
 
 install_missing_packages() {
     local missing=()

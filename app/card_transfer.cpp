@@ -53,22 +53,6 @@ constexpr CodeText SaveErrorTexts[] = {
 
 using Block = OwnedBlock<>;
 
-class BusyScope
-{
-public:
-    explicit BusyScope(BusyPointer &busy)
-        : m_busy(busy)
-    {
-        m_busy.begin();
-    }
-    ~BusyScope() { m_busy.end(); }
-    BusyScope(const BusyScope &) = delete;
-    BusyScope &operator=(const BusyScope &) = delete;
-
-private:
-    BusyPointer &m_busy;
-};
-
 Message message(std::string text, TextId caption, MessageIcon icon,
                 MessageButtons buttons = MessageButtons::Ok)
 {
@@ -385,7 +369,7 @@ void CardTransfer::showCardFull(const CardRoot &root)
                                      TextId::CaptionError, MessageIcon::Warning));
 }
 
-void CardTransfer::showPluginError(int code, const CardFileName *file)
+std::string pluginErrorText(int code, const CardFileName *file)
 {
     std::optional<TextId> id;
     for (const CodeText &entry : PluginErrorTexts) {
@@ -399,14 +383,17 @@ void CardTransfer::showPluginError(int code, const CardFileName *file)
         }
     }
     // A code the tables do not know still tells the user something, and which code it was.
-    std::string shown;
     if (!id)
-        shown = formatText(TextId::ErrorUnrecoverableCode, code);
-    else if (file)
-        shown = formatText(*id, file->stem.c_str(), file->extension.c_str());
-    else
-        shown = text(*id);
-    m_services.messages.show(message(shown, TextId::CaptionError, MessageIcon::Warning));
+        return formatText(TextId::ErrorUnrecoverableCode, code);
+    if (file)
+        return formatText(*id, file->stem.c_str(), file->extension.c_str());
+    return text(*id);
+}
+
+void CardTransfer::showPluginError(int code, const CardFileName *file)
+{
+    m_services.messages.show(
+        message(pluginErrorText(code, file), TextId::CaptionError, MessageIcon::Warning));
 }
 
 } // namespace app

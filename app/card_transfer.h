@@ -68,6 +68,10 @@ struct CardTransferServices
     CardChooser &chooser;
 };
 
+// What the user is told of a plug-in's last error code (Shift_JIS): with the file of a save, also
+// the codes only a save reports, naming the file; a code no table knows, with its number.
+std::string pluginErrorText(int code, const CardFileName *file);
+
 // The two memory-card commands of the frame, for every view kind: where the files lie and how
 // they are named comes from the plug-in's CardFileInfo of the kind (type 1999 + view kind),
 // and the view is reached only through its ViewOperations. Every message goes through the

@@ -173,8 +173,8 @@ std::string FrameController::title() const
         return application;
     // File names are the system's (UTF-8); the title is Shift_JIS like every text.
     const std::string &name = active->pcName();
-    return (name.empty() ? std::string(text(TextId::Untitled)) : platform::utf8ToSjis(name))
-           + " - " + application;
+    return (name.empty() ? std::string(text(TextId::Untitled)) : platform::utf8ToSjis(name)) + " - "
+           + application;
 }
 
 std::string FrameController::selectionText(int selected, int total) const

@@ -15,9 +15,9 @@ std::optional<std::string> runDialog(QWidget *parent, int viewKind, const std::s
     const PcFileDialogKind *kind = pcFileDialogKind(viewKind);
     if (!kind)
         return std::nullopt;
-    QFileDialog dialog(parent, views::toQString(text(mode == QFileDialog::AcceptOpen
-                                                         ? TextId::MenuOpen
-                                                         : TextId::MenuSaveAs)));
+    QFileDialog dialog(
+        parent, views::toQString(
+                    text(mode == QFileDialog::AcceptOpen ? TextId::MenuOpen : TextId::MenuSaveAs)));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);

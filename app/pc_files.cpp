@@ -33,23 +33,6 @@ std::string shownPath(const std::string &path)
     return platform::utf8ToSjis(path);
 }
 
-// The scope of the busy pointer.
-class BusyScope
-{
-public:
-    explicit BusyScope(BusyPointer &busy)
-        : m_busy(busy)
-    {
-        m_busy.begin();
-    }
-    ~BusyScope() { m_busy.end(); }
-    BusyScope(const BusyScope &) = delete;
-    BusyScope &operator=(const BusyScope &) = delete;
-
-private:
-    BusyPointer &m_busy;
-};
-
 } // namespace
 
 std::pair<std::string, std::string> splitPcFilePath(const std::string &path)
@@ -81,9 +64,9 @@ PcLoadResult PcFiles::LoadPcFile(views::ViewOperations &view, const std::string 
         return PcLoadResult::NoMemory;
     case PcFileBytes::OpenFailed:
         if (show)
-            m_services.messages.show(warning(formatText(TextId::PcOpenFailed,
-                                                        shownPath(path).c_str(),
-                                                        static_cast<unsigned>(file.systemError))));
+            m_services.messages.show(
+                warning(formatText(TextId::PcOpenFailed, shownPath(path).c_str(),
+                                   static_cast<unsigned>(file.systemError))));
         return PcLoadResult::OpenFailed;
     case PcFileBytes::Read:
         break;
@@ -183,8 +166,8 @@ PcSaveResult PcFiles::write(views::ViewOperations &view, const std::string &path
         view.setPcFile(folder, name);
         m_services.progress.setPos(1);
     } else {
-        m_services.messages.show(warning(formatText(
-            TextId::PcCreateFailed, shownPath(path).c_str(), static_cast<unsigned>(error))));
+        m_services.messages.show(warning(formatText(TextId::PcCreateFailed, shownPath(path).c_str(),
+                                                    static_cast<unsigned>(error))));
     }
     m_services.busy.end();
     m_services.progress.finish();

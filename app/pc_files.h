@@ -25,12 +25,12 @@ class PcFileChooser
 public:
     virtual ~PcFileChooser() = default;
     // The file to open for view kind 1 to 4, the dialog starting at initialName.
-    virtual std::optional<std::string> chooseOpenPath(int viewKind,
-                                                      const std::string &initialName) = 0;
+    virtual std::optional<std::string> chooseOpenPath(int viewKind, const std::string &initialName)
+        = 0;
     // The file to save as, the dialog starting at initialPath and asking before it lets the
     // user choose an existing file.
-    virtual std::optional<std::string> chooseSavePath(int viewKind,
-                                                      const std::string &initialPath) = 0;
+    virtual std::optional<std::string> chooseSavePath(int viewKind, const std::string &initialPath)
+        = 0;
 };
 
 struct PcFileServices

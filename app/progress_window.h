@@ -34,4 +34,21 @@ public:
     virtual void end() = 0;
 };
 
+// The busy pointer for the life of the scope.
+class BusyScope
+{
+public:
+    explicit BusyScope(BusyPointer &busy)
+        : m_busy(busy)
+    {
+        m_busy.begin();
+    }
+    ~BusyScope() { m_busy.end(); }
+    BusyScope(const BusyScope &) = delete;
+    BusyScope &operator=(const BusyScope &) = delete;
+
+private:
+    BusyPointer &m_busy;
+};
+
 } // namespace app

@@ -35,13 +35,18 @@ std::optional<std::string> convert(std::string_view input, const char *to, const
     return output;
 }
 
+// A u8 literal is UTF-8 whatever the compiler's execution character set.
+const std::string &utf8Replacement()
+{
+    static const std::string replacement(reinterpret_cast<const char *>(u8"\uFFFD"));
+    return replacement;
+}
+
 } // namespace
 
 std::string sjisToUtf8(std::string_view sjis)
 {
-    // A u8 literal is UTF-8 whatever the compiler's execution character set.
-    static const std::string replacement(reinterpret_cast<const char *>(u8"\uFFFD"));
-    return convert(sjis, "UTF-8", "CP932", replacement).value_or(std::string(sjis));
+    return convert(sjis, "UTF-8", "CP932", utf8Replacement()).value_or(std::string(sjis));
 }
 
 std::string utf8ToSjis(std::string_view utf8)
@@ -52,6 +57,11 @@ std::string utf8ToSjis(std::string_view utf8)
 std::optional<std::string> toSjisFrom(std::string_view text, const char *charset)
 {
     return convert(text, "CP932", charset, "?");
+}
+
+std::optional<std::string> toUtf8From(std::string_view text, const char *charset)
+{
+    return convert(text, "UTF-8", charset, utf8Replacement());
 }
 
 } // namespace platform

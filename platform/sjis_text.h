@@ -16,4 +16,8 @@ std::string utf8ToSjis(std::string_view utf8);
 // when iconv does not know the set.
 std::optional<std::string> toSjisFrom(std::string_view text, const char *charset);
 
+// text in the character set iconv calls charset, converted to UTF-8 with U+FFFD for what does
+// not convert; nothing when iconv does not know the set. For the exports of today's formats.
+std::optional<std::string> toUtf8From(std::string_view text, const char *charset);
+
 } // namespace platform

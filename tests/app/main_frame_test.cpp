@@ -237,6 +237,46 @@ TEST_F(MainFrameTest, CancelAfterASaveAtClosingShowsTheKindThatWasSaved)
     EXPECT_FALSE(frame->viewBar()->viewButton(KindMail)->isLatched());
 }
 
+TEST_F(MainFrameTest, SaveAsNamesTheFileAndCtrlSThenWritesWithoutADialog)
+{
+    frame->show();
+    frame->executeCommand(CmdBookmarkView);
+    EXPECT_FALSE(frame->isCommandEnabled(CmdSaveAs)) << "nothing to save";
+    addRecord(KindBookmark, bookmarkRecord("site"));
+    view(KindBookmark).refresh();
+    frame->updateCommandStates();
+    EXPECT_TRUE(frame->isCommandEnabled(CmdSaveAs));
+    EXPECT_FALSE(frame->isCommandEnabled(CmdSave)) << "no file yet";
+
+    files.answers = {directory.path() + "marks"};
+    frame->executeCommand(CmdSaveAs);
+    EXPECT_EQ(frame->windowTitle(), "marks.bpc - Cellvane");
+    EXPECT_TRUE(frame->isCommandEnabled(CmdSave));
+    const auto written = std::filesystem::last_write_time(directory.path() + "marks.bpc");
+
+    addRecord(KindBookmark, bookmarkRecord("more"));
+    view(KindBookmark).setModified(true);
+    frame->executeCommand(CmdSave);
+    EXPECT_EQ(files.asked.size(), 1u) << "Ctrl+S asks nothing";
+    EXPECT_FALSE(view(KindBookmark).isModified());
+    EXPECT_GE(std::filesystem::last_write_time(directory.path() + "marks.bpc"), written);
+    EXPECT_EQ(std::filesystem::file_size(directory.path() + "marks.bpc"), 32u + 2 * 932);
+
+    frame->executeCommand(CmdAddressView);
+    files.answers = {directory.path() + "marks.bpc"};
+    frame->executeCommand(CmdOpenPcFile);
+    ASSERT_EQ(messages.shown.size(), 1u) << "a bookmark file is no address book";
+    EXPECT_EQ(messages.shown[0].text, text(TextId::PcFileDamaged));
+    EXPECT_EQ(frame->windowTitle(), QString::fromUtf8("無題 - Cellvane"));
+
+    frame->executeCommand(CmdBookmarkView);
+    view(KindBookmark).newData();
+    files.answers = {directory.path() + "marks.bpc"};
+    frame->executeCommand(CmdOpenPcFile);
+    EXPECT_EQ(view(KindBookmark).listRowCount(), 2);
+    EXPECT_EQ(frame->windowTitle(), "marks.bpc - Cellvane");
+}
+
 TEST_F(MainFrameTest, ContextMenuOffersTheViewsCommandsByTheRules)
 {
     frame->show();

@@ -4,6 +4,8 @@
 #include "app/string_table.h"
 #include "fakes.h"
 #include "program_directory.h"
+#include "records.h"
+#include "views/bookmark/bookmark_view_core.h"
 #include "views/common/data_view.h"
 #include "views/common/qt_text.h"
 #include "views/mail/mail_view.h"
@@ -64,6 +66,35 @@ TEST_F(MobileAppTest, StartsWithTheRememberedModelAndFilesInTheTitle)
     frame->executeCommand(app::CmdAddressView);
     EXPECT_EQ(frame->windowTitle(), "phone.apc - Cellvane");
     EXPECT_EQ(frame->dataView(app::KindAddress)->pcFolder(), "/gone/");
+}
+
+TEST_F(MobileAppTest, StartUpReopensTheRememberedFilesSilently)
+{
+    directory.withCodec().withPlugin("alpha");
+    testing_support::TempDir data;
+    views::BookmarkViewCore marks;
+    ASSERT_EQ(marks.mergeCardBlock(bookmarkRecord("site").data()), 1);
+    const std::vector<unsigned char> image = marks.buildPcImage(0);
+    std::ofstream(data.file("marks.bpc"), std::ios::binary)
+        .write(reinterpret_cast<const char *>(image.data()), static_cast<long>(image.size()));
+    std::ofstream(data.file("plan.cpc"), std::ios::binary) << "CPC damaged";
+    const std::string folder = data.path() + "/";
+    for (const auto &[section, name] :
+         {std::pair{"Bookmark", "marks.bpc"}, std::pair{"Schedule", "plan.cpc"},
+          std::pair{"Mail", "gone.mpc"}}) {
+        settings.writeString(section, "Path", folder);
+        settings.writeString(section, "Name", name);
+    }
+    CMobileApp mobile(environment());
+    ASSERT_TRUE(mobile.start());
+    app::CMainFrame *frame = mobile.frame();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(frame->dataView(app::KindBookmark)->entryCount(), 1);
+    EXPECT_EQ(frame->dataView(app::KindBookmark)->listRowCount(), 1) << "the view shows it";
+    EXPECT_FALSE(frame->dataView(app::KindBookmark)->isModified());
+    EXPECT_EQ(frame->dataView(app::KindSchedule)->entryCount(), 0);
+    EXPECT_EQ(frame->dataView(app::KindSchedule)->pcName(), "plan.cpc") << "names stay";
+    EXPECT_EQ(frame->dataView(app::KindMail)->pcName(), "gone.mpc");
 }
 
 TEST_F(MobileAppTest, MissingCodecLibraryShowsTheMessageAndNoFrame)

@@ -38,7 +38,8 @@ std::vector<unsigned char> contentOf(const std::string &path)
 void writeFile(const std::string &path, const std::vector<unsigned char> &bytes)
 {
     std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char *>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
 }
 
 uint32_t wordAt(const std::vector<unsigned char> &bytes, size_t offset)
@@ -174,8 +175,8 @@ TEST_F(PcFilesTest, SaveWithKnownNamesWritesWithoutADialogAndCancelChangesNothin
     ASSERT_EQ(pcFiles.Save(book, true), PcSaveResult::Saved);
     EXPECT_TRUE(chooser.asked.empty());
     EXPECT_TRUE(std::filesystem::exists(dir.file("book.apc")));
-    EXPECT_EQ(progress.calls, (std::vector<std::string>{"open 61222 61223", "start 1", "pos 1",
-                                                         "finish"}));
+    EXPECT_EQ(progress.calls,
+              (std::vector<std::string>{"open 61222 61223", "start 1", "pos 1", "finish"}));
     EXPECT_EQ(busy.begun, 1);
     EXPECT_EQ(busy.depth, 0);
 
@@ -207,8 +208,8 @@ TEST_F(PcFilesTest, AFailedSaveKeepsThePreviousFileAndSaysWhy)
               1)
         << "no temporary file is left";
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, app::formatText(TextId::PcCreateFailed,
-                                                      dir.file("book.apc").c_str(), ENOSPC));
+    EXPECT_EQ(messages.shown[0].text,
+              app::formatText(TextId::PcCreateFailed, dir.file("book.apc").c_str(), ENOSPC));
     EXPECT_EQ(messages.shown[0].caption, app::text(TextId::CaptionError));
     EXPECT_EQ(messages.shown[0].icon, platform::MessageIcon::Warning);
     EXPECT_TRUE(book.isModified());
@@ -224,8 +225,7 @@ TEST_F(PcFilesTest, OpenAsksFirstAboutUnsavedData)
     messages.answers = {MessageAnswer::No};
     EXPECT_FALSE(pcFiles.Open(book));
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text,
-              app::formatText(TextId::PcOpenUnsaved, app::viewKindName(2)));
+    EXPECT_EQ(messages.shown[0].text, app::formatText(TextId::PcOpenUnsaved, app::viewKindName(2)));
     EXPECT_EQ(messages.shown[0].defaultAnswer, MessageAnswer::No);
     EXPECT_TRUE(chooser.asked.empty()) << "No ends the command";
 
@@ -265,9 +265,8 @@ TEST_F(PcFilesTest, RefusedFilesLeaveTheViewAsItWasWithTheReason)
     };
     const Case cases[] = {
         {"n505i.apc", ofN505i,
-         app::formatText(TextId::DataOfOtherPlugin, plugins.modelNameAt(
-                                                        plugins.indexOfPluginCode(n505iCode))
-                                                        ->c_str())},
+         app::formatText(TextId::DataOfOtherPlugin,
+                         plugins.modelNameAt(plugins.indexOfPluginCode(n505iCode))->c_str())},
         {"nobody.apc", ofNobody, app::text(TextId::DataOfUnknownPlugin)},
         {"count.apc", countTwo, app::text(TextId::PcFileDamaged)},
         {"short.apc", truncated, app::text(TextId::PcFileDamaged)},
@@ -312,8 +311,8 @@ TEST_F(PcFilesTest, UnreadableFilesAreReportedOnlyWhenAsked)
     EXPECT_EQ(pcFiles.LoadPcFile(book, "", true), PcLoadResult::Rejected);
 
     EXPECT_EQ(pcFiles.LoadPcFile(book, missing, true), PcLoadResult::OpenFailed);
-    EXPECT_EQ(shownTexts(), std::vector<std::string>{app::formatText(
-                                TextId::PcOpenFailed, missing.c_str(), ENOENT)});
+    EXPECT_EQ(shownTexts(), std::vector<std::string>{
+                                app::formatText(TextId::PcOpenFailed, missing.c_str(), ENOENT)});
     EXPECT_EQ(pcFiles.loadedPluginCode(), 0u);
 }
 

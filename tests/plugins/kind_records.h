@@ -1,6 +1,7 @@
 #pragma once
 
 #include "address_book_fixture.h"
+#include "tests/support/first_differing_line.h"
 
 #include "common/data_block.h"
 
@@ -41,24 +42,6 @@ void putText(char (&field)[N], const std::string &text)
     std::string kept = text.substr(0, N - 1);
     std::fill(field, field + N, '\0');
     std::copy(kept.begin(), kept.end(), field);
-}
-
-// The first line where two card texts differ, for a readable failure.
-inline std::string firstDifferingLine(const std::string &expected, const std::string &actual)
-{
-    std::istringstream a(expected);
-    std::istringstream b(actual);
-    std::string lineA;
-    std::string lineB;
-    for (int number = 1;; ++number) {
-        const bool moreA = static_cast<bool>(std::getline(a, lineA));
-        const bool moreB = static_cast<bool>(std::getline(b, lineB));
-        if (!moreA && !moreB)
-            return "texts equal line by line; they differ in line ends";
-        if (lineA != lineB || moreA != moreB)
-            return "line " + std::to_string(number) + ": expected \"" + (moreA ? lineA : "<end>")
-                   + "\", written \"" + (moreB ? lineB : "<end>") + "\"";
-    }
 }
 
 // The lines of a CR LF text.

@@ -172,6 +172,25 @@ TEST_F(MailStoreTest, AMessageInTheTrashIsNoLongerIdenticalToTheCardsCopy)
     EXPECT_EQ(store.AddRecords(again.first(), false, true, false), 1);
 }
 
+TEST_F(MailStoreTest, CellTextsAreEveryColumnWhateverTheFolderOnShow)
+{
+    using views::MailCell;
+    ASSERT_EQ(store.folder(), MailStore::Inbox);
+    const int outgoing = 2; // c, in the outbox, which is not on show
+    EXPECT_EQ(store.cellText(outgoing, MailCell::From), "c");
+    EXPECT_EQ(store.cellText(outgoing, MailCell::To), "owner@example.jp")
+        << "the inbox shows no recipient column, the cell is still there";
+    EXPECT_EQ(store.cellText(outgoing, MailCell::Date), "2003/08/03 10:00:00");
+    EXPECT_EQ(store.cellText(outgoing, MailCell::Subject), "Hello");
+    EXPECT_EQ(store.cellText(outgoing, MailCell::State), sjis("未読"));
+    for (int row = 0; row < store.RowCount(); ++row) {
+        EXPECT_EQ(store.cellText(store.rowIndex(row), MailCell::From), store.rowText(row, 1))
+            << "the cells are what the rows show";
+    }
+    EXPECT_EQ(store.cellText(3, MailCell::From), "");
+    EXPECT_EQ(store.cellText(-1, MailCell::Subject), "");
+}
+
 TEST(MailStoreCellsTest, StateTexts)
 {
     EXPECT_STREQ(views::MailStateText(0), sjis("未読"));

@@ -57,10 +57,10 @@ int AddressViewCore::loadPcImage(const void *image, size_t size, uint32_t plugin
 
 std::vector<ListColumn> AddressViewCore::columns() const
 {
-    return {{sjis("番号"), 40},     {sjis("名前"), 100},    {sjis("ﾌﾘｶﾞﾅ"), 80},
+    return {{sjis("番号"), 40},      {sjis("名前"), 100},    {sjis("ﾌﾘｶﾞﾅ"), 80},
             {sjis("電話番号"), 100}, {sjis("電話ｱｲｺﾝ"), 70}, {sjis("電子ﾒｰﾙ"), 180},
-            {sjis("ﾒｰﾙｱｲｺﾝ"), 70},  {sjis("ｸﾞﾙｰﾌﾟ"), 50},  {sjis("郵便番号"), 70},
-            {sjis("住所"), 40},     {sjis("ﾒﾓ"), 30}};
+            {sjis("ﾒｰﾙｱｲｺﾝ"), 70},   {sjis("ｸﾞﾙｰﾌﾟ"), 50},   {sjis("郵便番号"), 70},
+            {sjis("住所"), 40},      {sjis("ﾒﾓ"), 30}};
 }
 
 } // namespace views

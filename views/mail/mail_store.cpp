@@ -160,6 +160,13 @@ const std::string &MailStore::text(int index) const
     return index >= 0 && index < RecordCount() ? m_messages[size_t(index)].text : empty;
 }
 
+const std::string &MailStore::cellText(int index, MailCell cell) const
+{
+    static const std::string empty;
+    return index >= 0 && index < RecordCount() ? m_messages[size_t(index)].cells[size_t(cell)]
+                                               : empty;
+}
+
 bool MailStore::isPresent(int index) const
 {
     const RecordHeader &header = m_messages[size_t(index)].fixed.header;

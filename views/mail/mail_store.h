@@ -43,6 +43,9 @@ public:
     const MailRecord *record(int index) const;
     // The message text at store index (empty outside the store).
     const std::string &text(int index) const;
+    // What the column of cell shows for the message at store index, whatever folder is on show
+    // (empty outside the store).
+    const std::string &cellText(int index, MailCell cell) const;
     // Whether the message at store index (inside the store) is a complete mail record; its box
     // then tells its folder.
     bool isPresent(int index) const;

@@ -12,8 +12,9 @@ class ShellOpener;
 namespace views {
 
 // The mail view: the folder list ("受信箱", "送信箱", "ゴミ箱") beside the message list of the
-// chosen folder. Both mirror the MailStore of its MailViewCore, which holds the messages, the folder on show, the
-// rows and their selection. Mail is read from the card only and never edited here.
+// chosen folder. Both mirror the MailStore of its MailViewCore, which holds the messages, the
+// folder on show, the rows and their selection. Mail is read from the card only and never edited
+// here.
 class CMailView : public DataView
 {
     Q_OBJECT

@@ -1,0 +1,80 @@
+#include "mail_address.h"
+
+namespace exchange {
+namespace {
+
+bool isWhiteSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && isWhiteSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isWhiteSpace(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+} // namespace
+
+std::vector<std::string_view> splitAddressList(std::string_view list)
+{
+    std::vector<std::string_view> addresses;
+    bool quoted = false;
+    int comments = 0;
+    bool angle = false;
+    size_t start = 0;
+    const auto take = [&](size_t end) {
+        const std::string_view address = trimmed(list.substr(start, end - start));
+        if (!address.empty())
+            addresses.push_back(address);
+        start = end + 1;
+    };
+    for (size_t i = 0; i < list.size(); ++i) {
+        const char c = list[i];
+        if ((quoted || comments > 0) && c == '\\') {
+            ++i;
+        } else if (quoted) {
+            quoted = c != '"';
+        } else if (c == '(') {
+            ++comments;
+        } else if (comments > 0) {
+            comments -= c == ')' ? 1 : 0;
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == '<') {
+            angle = true;
+        } else if (c == '>') {
+            angle = false;
+        } else if (c == ',' && !angle) {
+            take(i);
+        }
+    }
+    take(list.size());
+    return addresses;
+}
+
+std::string addressSpecOf(std::string_view address)
+{
+    std::string_view spec = trimmed(address);
+    const size_t open = spec.rfind('<');
+    const size_t close = open == std::string_view::npos ? open : spec.find('>', open);
+    if (close != std::string_view::npos) {
+        spec = trimmed(spec.substr(open + 1, close - open - 1));
+    } else {
+        size_t end = 0;
+        while (end < spec.size() && !isWhiteSpace(spec[end]))
+            ++end;
+        spec = spec.substr(0, end);
+    }
+    for (char c : spec) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte <= ' ' || byte >= 0x7F)
+            return {};
+    }
+    return std::string(spec);
+}
+
+} // namespace exchange
