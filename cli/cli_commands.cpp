@@ -1,14 +1,28 @@
 #include "cli_commands.h"
 
 #include "app/commands.h"
+#include "app/frame_controller.h"
+#include "app/pc_file_io.h"
 #include "app/string_table.h"
 #include "cli/cli_file_kinds.h"
 #include "cli/cli_listing.h"
 #include "common/owned_block.h"
+#include "exchange/bookmark_html_export.h"
+#include "exchange/ical_export.h"
+#include "exchange/mbox_export.h"
+#include "exchange/vcard_export.h"
 #include "platform/sjis_text.h"
+#include "views/address/address_view_core.h"
+#include "views/bookmark/bookmark_view_core.h"
+#include "views/common/choice_lists.h"
 #include "views/common/view_core.h"
+#include "views/mail/mail_view_core.h"
+#include "views/schedule/schedule_view_core.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <ostream>
 
@@ -110,10 +124,11 @@ ExitStatus saveToCard(CliSession &session, const CliRequest &request)
 }
 
 // A card file read as one file of a card load: merged into an empty core, the core refreshed
-// when anything was added.
-ExitStatus showCardFile(CliSession &session, int viewKind, const std::string &path)
+// when anything was added. Null, with the plug-in's message, when it cannot be read.
+std::unique_ptr<views::ViewCore> openCardFile(CliSession &session, int viewKind,
+                                              const std::string &path)
 {
-    const std::unique_ptr<views::ViewCore> core = session.makeCore(viewKind);
+    std::unique_ptr<views::ViewCore> core = session.makeCore(viewKind);
     const OwnedBlock<> block(session.plugin().loadData(999 + viewKind, path.c_str()));
     if (block) {
         core->clearSelection();
@@ -121,24 +136,96 @@ ExitStatus showCardFile(CliSession &session, int viewKind, const std::string &pa
             core->refresh();
     } else if (const int code = session.plugin().lastError(); !meansNoEntry(code)) {
         session.messages().printError(app::pluginErrorText(code, nullptr));
-        return ExitFailure;
+        return nullptr;
     }
-    writeListing(*core, session.out());
-    return ExitSuccess;
+    return core;
+}
+
+// The entries of a PC file or of a card file of the current model, in the kind's core; null,
+// with the editor's message, when the file is refused.
+std::unique_ptr<views::ViewCore> openEntries(CliSession &session, const std::string &path)
+{
+    const std::optional<int> kind = pcFileKind(path);
+    if (!kind) {
+        if (const std::optional<int> cardKind = cardFileKind(session.plugin(), path))
+            return openCardFile(session, *cardKind, path);
+    }
+    // As in saveToCard, a file of neither kind is refused with the editor's message.
+    std::unique_ptr<views::ViewCore> core = session.makeCore(kind.value_or(app::KindAddress));
+    if (!session.openPcFile(*core, path))
+        return nullptr;
+    return core;
 }
 
 ExitStatus showFile(CliSession &session, const CliRequest &request)
 {
-    const std::optional<int> kind = pcFileKind(request.file);
-    if (!kind) {
-        if (const std::optional<int> cardKind = cardFileKind(session.plugin(), request.file))
-            return showCardFile(session, *cardKind, request.file);
-    }
-    // As in saveToCard, a file of neither kind is refused with the editor's message.
-    const std::unique_ptr<views::ViewCore> core = session.makeCore(kind.value_or(app::KindAddress));
-    if (!session.openPcFile(*core, request.file))
+    const std::unique_ptr<views::ViewCore> core = openEntries(session, request.file);
+    if (!core)
         return ExitFailure;
     writeListing(*core, session.out());
+    return ExitSuccess;
+}
+
+// The format an export file's extension asks for, by view kind; 0 for none.
+int exportKindOf(const std::string &path)
+{
+    std::string extension = std::filesystem::path(path).extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::pair<const char *, int> formats[] = {
+        {".html", app::KindBookmark}, {".htm", app::KindBookmark}, {".vcf", app::KindAddress},
+        {".mbox", app::KindMail},     {".ics", app::KindSchedule},
+    };
+    for (const auto &[name, kind] : formats) {
+        if (extension == name)
+            return kind;
+    }
+    return 0;
+}
+
+std::string exportedBytes(CliSession &session, views::ViewCore &core)
+{
+    const views::OptionName names = views::pluginOptionName(session.plugins());
+    switch (core.viewKind()) {
+    case app::KindBookmark:
+        return exchange::exportBookmarkHtml(static_cast<views::BookmarkViewCore &>(core).store());
+    case app::KindAddress:
+        return exchange::exportVCard3(static_cast<views::AddressViewCore &>(core).store(), names);
+    case app::KindMail:
+        return exchange::exportMbox(static_cast<views::MailViewCore &>(core).store());
+    default:
+        return exchange::exportICalendar(static_cast<views::ScheduleViewCore &>(core).store(),
+                                         names, static_cast<int64_t>(std::time(nullptr)));
+    }
+}
+
+ExitStatus exportFile(CliSession &session, const CliRequest &request)
+{
+    const std::string shownOut = platform::utf8ToSjis(request.exported);
+    const int format = exportKindOf(request.exported);
+    if (format == 0) {
+        session.messages().printError(
+            app::formatText(TextId::CliExportFormatUnknown, shownOut.c_str()));
+        return ExitFailure;
+    }
+    const std::unique_ptr<views::ViewCore> core = openEntries(session, request.file);
+    if (!core)
+        return ExitFailure;
+    if (core->viewKind() != format) {
+        session.messages().printError(app::formatText(
+            TextId::CliExportKindMismatch, app::viewKindName(core->viewKind()), shownOut.c_str()));
+        return ExitFailure;
+    }
+    const std::string bytes = exportedBytes(session, *core);
+    const int error = app::replaceFile(
+        request.exported, {reinterpret_cast<const unsigned char *>(bytes.data()), bytes.size()});
+    if (error != 0) {
+        session.messages().printError(app::formatText(TextId::PcCreateFailed, shownOut.c_str(),
+                                                      static_cast<unsigned>(error)));
+        return ExitFailure;
+    }
+    session.messages().printResult(
+        app::formatText(TextId::CliExported, core->entryCount(), shownOut.c_str()));
     return ExitSuccess;
 }
 
@@ -169,6 +256,8 @@ int runCli(const std::vector<std::string> &arguments, const CliEnvironment &envi
         return saveToCard(session, request);
     case CliCommand::Show:
         return showFile(session, request);
+    case CliCommand::Export:
+        return exportFile(session, request);
     case CliCommand::Help:
         break;
     }

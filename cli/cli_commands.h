@@ -19,6 +19,9 @@ namespace cli {
 //                    editor's save to card does; its question answered by --yes
 //   show FILE        the entries of a PC file or of a card file of the current model, as the
 //                    kind's list shows them (see writeListing)
+//   export FILE OUT  the entries of a PC file or card file written to OUT in the format its
+//                    extension names: .vcf vCard 3.0 (address book), .ics iCalendar (schedule),
+//                    .mbox (mail), .html Netscape bookmark file; OUT is replaced whole
 int runCli(const std::vector<std::string> &arguments, const CliEnvironment &environment);
 
 } // namespace cli

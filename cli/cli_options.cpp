@@ -18,10 +18,9 @@ struct CommandSyntax
 };
 
 constexpr CommandSyntax Commands[] = {
-    {"models", CliCommand::Models, 0},
-    {"load", CliCommand::Load, 2},
-    {"save", CliCommand::Save, 2},
-    {"show", CliCommand::Show, 1},
+    {"models", CliCommand::Models, 0}, {"load", CliCommand::Load, 2},
+    {"save", CliCommand::Save, 2},     {"show", CliCommand::Show, 1},
+    {"export", CliCommand::Export, 2},
 };
 
 struct KindName
@@ -157,6 +156,10 @@ CliParse parseCliArguments(const std::vector<std::string> &arguments)
         break;
     case CliCommand::Show:
         request.file = words[1];
+        break;
+    case CliCommand::Export:
+        request.file = words[1];
+        request.exported = words[2];
         break;
     case CliCommand::Help:
     case CliCommand::Models:

@@ -15,7 +15,7 @@ std::string describe(const CliRequest &request)
 {
     return std::to_string(static_cast<int>(request.command)) + "|" + request.model.value_or("-")
            + "|" + std::to_string(request.viewKind) + "|" + request.card + "|" + request.file + "|"
-           + (request.answerYes ? "yes" : "no");
+           + (request.answerYes ? "yes" : "no") + "|" + request.exported;
 }
 
 TEST(CliOptionsTest, ReadsEveryCommandWithItsArgumentsAndOptionsAnywhere)
@@ -26,25 +26,26 @@ TEST(CliOptionsTest, ReadsEveryCommandWithItsArgumentsAndOptionsAnywhere)
         CliRequest expected;
     };
     const Case cases[] = {
-        {{"models"}, {CliCommand::Models, {}, 0, "", "", false}},
-        {{"--model", "SH505i", "models"}, {CliCommand::Models, "SH505i", 0, "", "", false}},
+        {{"models"}, {CliCommand::Models, {}, 0, "", "", false, ""}},
+        {{"--model", "SH505i", "models"}, {CliCommand::Models, "SH505i", 0, "", "", false, ""}},
         {{"--model=DoCoMo P505i", "models"},
-         {CliCommand::Models, "DoCoMo P505i", 0, "", "", false}},
+         {CliCommand::Models, "DoCoMo P505i", 0, "", "", false, ""}},
         {{"load", "address", "/media/card", "-o", "a.apc"},
-         {CliCommand::Load, {}, 2, "/media/card", "a.apc", false}},
+         {CliCommand::Load, {}, 2, "/media/card", "a.apc", false, ""}},
         {{"-o", "s.cpc", "load", "schedule", "card"},
-         {CliCommand::Load, {}, 4, "card", "s.cpc", false}},
+         {CliCommand::Load, {}, 4, "card", "s.cpc", false, ""}},
         {{"load", "mail", "card", "-o", "m.mpc", "--model", "n505i"},
-         {CliCommand::Load, "n505i", 3, "card", "m.mpc", false}},
+         {CliCommand::Load, "n505i", 3, "card", "m.mpc", false, ""}},
         {{"load", "bookmark", "card", "-o", "b.bpc"},
-         {CliCommand::Load, {}, 1, "card", "b.bpc", false}},
-        {{"save", "a.apc", "card"}, {CliCommand::Save, {}, 0, "card", "a.apc", false}},
-        {{"save", "--yes", "a.apc", "card"}, {CliCommand::Save, {}, 0, "card", "a.apc", true}},
-        {{"show", "a.apc"}, {CliCommand::Show, {}, 0, "", "a.apc", false}},
-        {{"show", "--", "-odd.apc"}, {CliCommand::Show, {}, 0, "", "-odd.apc", false}},
-        {{"show", "-"}, {CliCommand::Show, {}, 0, "", "-", false}},
-        {{"--help"}, {CliCommand::Help, {}, 0, "", "", false}},
-        {{"load", "-h"}, {CliCommand::Help, {}, 0, "", "", false}},
+         {CliCommand::Load, {}, 1, "card", "b.bpc", false, ""}},
+        {{"save", "a.apc", "card"}, {CliCommand::Save, {}, 0, "card", "a.apc", false, ""}},
+        {{"save", "--yes", "a.apc", "card"}, {CliCommand::Save, {}, 0, "card", "a.apc", true, ""}},
+        {{"show", "a.apc"}, {CliCommand::Show, {}, 0, "", "a.apc", false, ""}},
+        {{"show", "--", "-odd.apc"}, {CliCommand::Show, {}, 0, "", "-odd.apc", false, ""}},
+        {{"show", "-"}, {CliCommand::Show, {}, 0, "", "-", false, ""}},
+        {{"export", "a.apc", "a.vcf"}, {CliCommand::Export, {}, 0, "", "a.apc", false, "a.vcf"}},
+        {{"--help"}, {CliCommand::Help, {}, 0, "", "", false, ""}},
+        {{"load", "-h"}, {CliCommand::Help, {}, 0, "", "", false, ""}},
     };
     for (const Case &c : cases) {
         const cli::CliParse parse = cli::parseCliArguments(c.arguments);

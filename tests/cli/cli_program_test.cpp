@@ -285,6 +285,30 @@ INSTANTIATE_TEST_SUITE_P(Kinds, CliKindRoundTripTest,
                              return std::string(info.param.kind);
                          });
 
+TEST_F(CliProgramTest, ExportWritesTheFormatTheExtensionNamesAndRefusesTheOthers)
+{
+    const std::string book = addressFile("a.apc", Household);
+    const CliRun exported = runSh505i({"export", book, "a.VCF"});
+    EXPECT_EQ(exported.status, 0) << exported.err;
+    EXPECT_EQ(exported.out, printed(TextId::CliExported, 2, "a.VCF"));
+    const std::string vcard = fileText(path("a.VCF"));
+    EXPECT_EQ(std::count(vcard.begin(), vcard.end(), '\n'),
+              static_cast<long>(linesOf(vcard).size()));
+    EXPECT_NE(vcard.find("FN:山田花子\r\n"), std::string::npos) << vcard;
+    EXPECT_NE(vcard.find("X-CELLVANE-OWNER:1\r\n"), std::string::npos) << "the owner goes too";
+
+    const CliRun wrongKind = runSh505i({"export", book, "a.ics"});
+    EXPECT_EQ(wrongKind.status, 1);
+    EXPECT_EQ(wrongKind.err,
+              printed(TextId::CliExportKindMismatch, app::text(TextId::KindAddress), "a.ics"));
+    const CliRun unknown = runSh505i({"export", book, "a.txt"});
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_EQ(unknown.err, printed(TextId::CliExportFormatUnknown, "a.txt"));
+    EXPECT_FALSE(fs::exists(path("a.ics")));
+    EXPECT_FALSE(fs::exists(path("a.txt")));
+    EXPECT_EQ(runSh505i({"export", book}).status, 2);
+}
+
 TEST_F(CliProgramTest, MailIsListedBoxByBoxButNeverWrittenToACard)
 {
     const std::string card = fixtureCard("card", "mail/Sample.VMG");
