@@ -27,24 +27,20 @@ bool isUtf8(std::string_view text)
     return utf8Text(utf8CodePoints(text)) == text;
 }
 
-bool isShiftJisName(std::string_view charset)
+std::string_view withoutByteOrderMark(std::string_view bytes)
 {
-    static constexpr std::string_view Names[]
-        = {"SHIFT_JIS", "SHIFT-JIS", "SJIS",        "X-SJIS",    "CP932",
-           "MS932",     "MS_KANJI",  "WINDOWS-31J", "CSSHIFTJIS"};
-    return std::any_of(std::begin(Names), std::end(Names), [charset](std::string_view name) {
-        return charset.size() == name.size()
-               && std::equal(name.begin(), name.end(), charset.begin(), [](char a, char b) {
-                      return a == std::toupper(static_cast<unsigned char>(b));
-                  });
-    });
+    const std::string_view Mark = reinterpret_cast<const char *>(u8"\uFEFF");
+    if (bytes.starts_with(Mark))
+        bytes.remove_prefix(Mark.size());
+    return bytes;
 }
 
 std::optional<std::string> utf8From(std::string_view text, std::string_view charset)
 {
     if (!isPlainCharsetName(charset))
         return std::nullopt;
-    const std::string from = isShiftJisName(charset) ? std::string("CP932") : std::string(charset);
+    const std::string from
+        = platform::isShiftJisName(charset) ? std::string("CP932") : std::string(charset);
     return platform::toUtf8From(text, from.c_str());
 }
 

@@ -12,12 +12,11 @@ namespace exchange {
 // U+10FFFF). Plain ASCII is.
 bool isUtf8(std::string_view text);
 
-// True for the names a Shift_JIS text goes by (SHIFT_JIS, SJIS, CP932, WINDOWS-31J ...), in any
-// case; such text is read as code page 932.
-bool isShiftJisName(std::string_view charset);
+// bytes without the UTF-8 byte order mark they may start with.
+std::string_view withoutByteOrderMark(std::string_view bytes);
 
-// text of character set charset (an iconv name; the Shift_JIS names read as CP932) in UTF-8;
-// every byte that does not convert becomes U+FFFD. Nothing when iconv knows no such set, or
+// text of character set charset (an iconv name; platform::isShiftJisName's names read as CP932) in
+// UTF-8; every byte that does not convert becomes U+FFFD. Nothing when iconv knows no such set, or
 // charset is more than a plain name (letters, digits, "-_.:", up to 40 characters).
 std::optional<std::string> utf8From(std::string_view text, std::string_view charset);
 

@@ -54,8 +54,9 @@ std::string encodedAddress(std::string_view address)
     while (!phrase.empty() && (phrase.back() == ' ' || phrase.back() == '\t'))
         phrase.remove_suffix(1);
     const std::string name = unquoted(phrase);
-    const std::string_view spec = address.substr(open);
-    return name.empty() ? std::string(spec) : encodeHeaderText(name) + " " + std::string(spec);
+    const std::string_view bareAddress = address.substr(open);
+    return name.empty() ? std::string(bareAddress)
+                        : encodeHeaderText(name) + " " + std::string(bareAddress);
 }
 
 } // namespace

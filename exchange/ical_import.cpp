@@ -3,6 +3,7 @@
 #include "common/data_block.h"
 #include "common/data_kind.h"
 #include "common/sjis_literal.h"
+#include "exchange/charset_decoding.h"
 #include "exchange/ical_terms.h"
 #include "exchange/imported_text.h"
 #include "exchange/report_note.h"
@@ -768,9 +769,7 @@ ScheduleImport importICalendar(std::string_view bytes, const ScheduleLimits &lim
                                const views::OptionName &optionName)
 {
     ScheduleImport result;
-    constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
-    if (bytes.substr(0, ByteOrderMark.size()) == ByteOrderMark)
-        bytes.remove_prefix(ByteOrderMark.size());
+    bytes = withoutByteOrderMark(bytes);
     if (bytes.find('\0') != std::string_view::npos) {
         result.error = IcalImportError::NotCalendar;
         return result;

@@ -56,25 +56,25 @@ std::vector<std::string_view> splitAddressList(std::string_view list)
     return addresses;
 }
 
-std::string addressSpecOf(std::string_view address)
+std::string bareAddressOf(std::string_view address)
 {
-    std::string_view spec = trimmed(address);
-    const size_t open = spec.rfind('<');
-    const size_t close = open == std::string_view::npos ? open : spec.find('>', open);
+    std::string_view bareAddress = trimmed(address);
+    const size_t open = bareAddress.rfind('<');
+    const size_t close = open == std::string_view::npos ? open : bareAddress.find('>', open);
     if (close != std::string_view::npos) {
-        spec = trimmed(spec.substr(open + 1, close - open - 1));
+        bareAddress = trimmed(bareAddress.substr(open + 1, close - open - 1));
     } else {
         size_t end = 0;
-        while (end < spec.size() && !isWhiteSpace(spec[end]))
+        while (end < bareAddress.size() && !isWhiteSpace(bareAddress[end]))
             ++end;
-        spec = spec.substr(0, end);
+        bareAddress = bareAddress.substr(0, end);
     }
-    for (char c : spec) {
+    for (char c : bareAddress) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte <= ' ' || byte >= 0x7F)
             return {};
     }
-    return std::string(spec);
+    return std::string(bareAddress);
 }
 
 } // namespace exchange

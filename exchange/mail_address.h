@@ -12,8 +12,8 @@ namespace exchange {
 // comments and angle brackets, each without the white space around it; empty ones left out.
 std::vector<std::string_view> splitAddressList(std::string_view list);
 
-// The addr-spec of one address: what stands in its angle brackets, else its first word; empty
-// when that holds white space, a control character or a byte beyond ASCII.
-std::string addressSpecOf(std::string_view address);
+// The bare address of one address (user@host): what stands in its angle brackets, else its first
+// word; empty when that holds white space, a control character or a byte beyond ASCII.
+std::string bareAddressOf(std::string_view address);
 
 } // namespace exchange

@@ -25,7 +25,7 @@ constexpr std::string_view Mailer = "MAILER-DAEMON";
 enum class Leading { From, To, Subject, Date };
 constexpr std::array<std::string_view, 4> LeadingNames = {"From", "To", "Subject", "Date"};
 
-// Fields that hold addresses: their display names are encoded, their addr-specs kept.
+// Fields that hold addresses: their display names are encoded, their bare addresses kept.
 constexpr std::array<std::string_view, 7> AddressFields
     = {"From", "To", "Cc", "Bcc", "Reply-To", "Sender", "Return-Path"};
 // Fields the export writes itself.
@@ -169,7 +169,7 @@ void writeMessage(std::string &out, const MailRecord &record, const std::string 
     }
     const std::string &from = leading[size_t(Leading::From)];
     const std::vector<std::string_view> senders = splitAddressList(from);
-    std::string sender = senders.empty() ? std::string() : addressSpecOf(senders.front());
+    std::string sender = senders.empty() ? std::string() : bareAddressOf(senders.front());
     if (sender.empty())
         sender = Mailer;
     out += "From " + sender + " " + mboxFromLineDate(leading[size_t(Leading::Date)]) + "\n";

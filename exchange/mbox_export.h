@@ -13,7 +13,7 @@ namespace exchange {
 // ends; each message followed by an empty line). Messages marked for removal are left out.
 // The caller owns the returned bytes; nothing fails (an empty store gives an empty file).
 //
-// Each message opens with "From <sender> <date>": the addr-spec of the first From address, or
+// Each message opens with "From <sender> <date>": the bare address of the first From address, or
 // MAILER-DAEMON when there is none, and mboxFromLineDate of its Date. Its header holds From,
 // To, Subject and Date as the stored message's header has them (the record's fields where the
 // header lacks one), then the stored header's other fields in their order; a value beyond

@@ -3,6 +3,7 @@
 #include "common/sjis_cut.h"
 #include "exchange/charset_decoding.h"
 #include "exchange/transfer_decoding.h"
+#include "platform/sjis_text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -221,8 +222,7 @@ VCardEntry decodedEntry(const std::vector<VCardLine> &lines, VCardEntry entry)
 
 std::vector<std::string> unfoldVCardLines(std::string_view bytes)
 {
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
-        bytes.remove_prefix(3);
+    bytes = withoutByteOrderMark(bytes);
     std::vector<std::string> lines;
     bool quotedPrintable = false; // the last line's head names quoted-printable
     bool softBreak = false;       // the last line goes on with the next one as it stands
@@ -313,7 +313,7 @@ VCardProperty decodeVCardLine(const VCardLine &line, const VCardDialect &dialect
     }
     bool shiftJis = dialect.shiftJis;
     std::optional<std::string> utf8;
-    if (charset && isShiftJisName(*charset))
+    if (charset && platform::isShiftJisName(*charset))
         shiftJis = true;
     else if (charset && (utf8 = utf8From(bytes, *charset)))
         shiftJis = false;

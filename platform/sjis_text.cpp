@@ -1,7 +1,10 @@
 #include "sjis_text.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <iconv.h>
+#include <iterator>
 
 namespace platform {
 namespace {
@@ -62,6 +65,19 @@ std::optional<std::string> toSjisFrom(std::string_view text, const char *charset
 std::optional<std::string> toUtf8From(std::string_view text, const char *charset)
 {
     return convert(text, "UTF-8", charset, utf8Replacement());
+}
+
+bool isShiftJisName(std::string_view charset)
+{
+    static constexpr std::string_view Names[]
+        = {"SHIFT_JIS", "SHIFT-JIS", "SJIS",        "X-SJIS",    "CP932",
+           "MS932",     "MS_KANJI",  "WINDOWS-31J", "CSSHIFTJIS"};
+    return std::any_of(std::begin(Names), std::end(Names), [charset](std::string_view name) {
+        return charset.size() == name.size()
+               && std::equal(name.begin(), name.end(), charset.begin(), [](char a, char b) {
+                      return a == std::toupper(static_cast<unsigned char>(b));
+                  });
+    });
 }
 
 } // namespace platform

@@ -20,4 +20,8 @@ std::optional<std::string> toSjisFrom(std::string_view text, const char *charset
 // not convert; nothing when iconv does not know the set. For the exports of today's formats.
 std::optional<std::string> toUtf8From(std::string_view text, const char *charset);
 
+// True for the names a Shift_JIS text goes by (SHIFT_JIS, SJIS, CP932, WINDOWS-31J ...), in any
+// case; such text is code page 932.
+bool isShiftJisName(std::string_view charset);
+
 } // namespace platform

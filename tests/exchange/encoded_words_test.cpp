@@ -81,7 +81,7 @@ TEST(EncodedWordsTest, LongTextSplitsIntoShortWordsOfWholeCharacters)
     EXPECT_EQ(decoded, text);
 }
 
-TEST(EncodedWordsTest, AddressesKeepTheirAddrSpecAndEncodeTheirNames)
+TEST(EncodedWordsTest, AddressesKeepTheirBareAddressAndEncodeTheirNames)
 {
     EXPECT_EQ(encodeAddressList("山田 <hanako@example.jp>"),
               "=?UTF-8?B?5bGx55Sw?= <hanako@example.jp>");
@@ -100,12 +100,12 @@ TEST(EncodedWordsTest, AddressListsSplitOnlyAtCommasBetweenAddresses)
                                                         "b@example.jp (Jiro, B)", "<c@x.jp>"}));
 }
 
-TEST(EncodedWordsTest, AddrSpecsAreWhatTheAngleBracketsHoldOrTheFirstWord)
+TEST(EncodedWordsTest, BareAddressesAreWhatTheAngleBracketsHoldOrTheFirstWord)
 {
     const struct
     {
         const char *address;
-        const char *spec;
+        const char *bareAddress;
     } cases[] = {
         {"Hanako <hanako@example.jp>", "hanako@example.jp"},
         {"hanako@example.jp (Hanako)", "hanako@example.jp"},
@@ -115,7 +115,7 @@ TEST(EncodedWordsTest, AddrSpecsAreWhatTheAngleBracketsHoldOrTheFirstWord)
         {"", ""},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(exchange::addressSpecOf(c.address), c.spec) << c.address;
+        EXPECT_EQ(exchange::bareAddressOf(c.address), c.bareAddress) << c.address;
 }
 
 } // namespace

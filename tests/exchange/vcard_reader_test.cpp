@@ -3,6 +3,7 @@
 #include "common/sjis_literal.h"
 #include "exchange/charset_decoding.h"
 #include "exchange/transfer_decoding.h"
+#include "platform/sjis_text.h"
 
 #include <gtest/gtest.h>
 
@@ -250,9 +251,9 @@ TEST(CharsetDecodingTest, TellsUtf8AndShiftJisNames)
     EXPECT_FALSE(exchange::isUtf8("\xED\xA0\x80"));     // a surrogate
     EXPECT_FALSE(exchange::isUtf8("\xF4\x90\x80\x80")); // beyond U+10FFFF
     for (const char *name : {"Shift_JIS", "SHIFT-JIS", "sjis", "x-sjis", "CP932", "Windows-31J"})
-        EXPECT_TRUE(exchange::isShiftJisName(name)) << name;
+        EXPECT_TRUE(platform::isShiftJisName(name)) << name;
     for (const char *name : {"UTF-8", "EUC-JP", "ISO-2022-JP", ""})
-        EXPECT_FALSE(exchange::isShiftJisName(name)) << name;
+        EXPECT_FALSE(platform::isShiftJisName(name)) << name;
 }
 
 } // namespace

@@ -13,10 +13,6 @@
 namespace views {
 namespace {
 
-// Names under which mail announces Shift_JIS itself: its bytes need no conversion.
-constexpr std::array<std::string_view, 6> ShiftJisNames
-    = {"shift_jis", "shift-jis", "sjis", "x-sjis", "cp932", "windows-31j"};
-
 std::string lowerCase(std::string_view text)
 {
     std::string lower(text);
@@ -40,10 +36,10 @@ std::string runCodec(const MailCodecs::Function &function, const std::string &so
 std::string toShiftJis(const std::string &decoded, std::string_view charset,
                        const MailCodecs &codecs)
 {
-    const std::string name = lowerCase(charset);
-    if (std::find(ShiftJisNames.begin(), ShiftJisNames.end(), name) != ShiftJisNames.end())
+    // Shift_JIS itself needs no conversion.
+    if (platform::isShiftJisName(charset))
         return decoded;
-    if (name == "iso-2022-jp")
+    if (lowerCase(charset) == "iso-2022-jp")
         return codecs.jisToSjis ? runCodec(codecs.jisToSjis, decoded) : decoded;
     // A set iconv does not know stays as decoded.
     return platform::toSjisFrom(decoded, std::string(charset).c_str()).value_or(decoded);
