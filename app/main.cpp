@@ -5,6 +5,7 @@
 #include "platform/directory_walk.h"
 
 #include <QApplication>
+#include <QFile>
 
 int main(int argc, char *argv[])
 {
@@ -15,8 +16,12 @@ int main(int argc, char *argv[])
     app::QtMessageBoxes messages;
     app::DesktopShellOpener shell;
     platform::SystemClock clock;
-    app::CMobileApp mobile(
-        {settings, messages, shell, clock, platform::executableDirectory(), std::string()});
+    // "cellvane FILE" (a double click on a PC data file) opens FILE once the editor has started.
+    const QStringList arguments = QApplication::arguments();
+    const std::string document
+        = arguments.size() > 1 ? QFile::encodeName(arguments.at(1)).toStdString() : std::string();
+    app::CMobileApp mobile({settings, messages, shell, clock, platform::executableDirectory(),
+                            std::string(), document});
     if (!mobile.start())
         return 0;
     const int result = QApplication::exec();

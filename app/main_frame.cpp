@@ -36,6 +36,8 @@
 #include <QStackedWidget>
 #include <QStatusTipEvent>
 
+#include <filesystem>
+
 namespace app {
 namespace {
 
@@ -540,6 +542,28 @@ void CMainFrame::applyPlacement(const FramePlacement &stored)
 {
     move(stored.left, stored.top);
     resize(stored.width, stored.height);
+}
+
+bool CMainFrame::openDocument(const std::string &path)
+{
+    std::error_code error;
+    const std::string absolute = std::filesystem::absolute(path, error).lexically_normal().string();
+    const std::optional<int> kind = m_files->pcFiles.DocumentKind(absolute);
+    if (!kind)
+        return false;
+    showKind(*kind);
+    const bool opened = m_files->pcFiles.OpenPath(*dataView(*kind), absolute);
+    updateTitle();
+    updateCommandStates();
+    return opened;
+}
+
+void CMainFrame::bringToFront()
+{
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
 }
 
 void CMainFrame::closeEvent(QCloseEvent *event)

@@ -14,7 +14,17 @@
 #include <QFont>
 #include <QScreen>
 
+#include <filesystem>
+#include <utility>
+
 namespace app {
+namespace {
+
+// How long a second copy waits for the running one to take its document: that one may still
+// be starting.
+constexpr int DocumentHandOverMilliseconds = 10000;
+
+} // namespace
 
 CMobileApp::CMobileApp(AppEnvironment environment)
     : m_environment(std::move(environment))
@@ -48,8 +58,24 @@ std::optional<TextId> CMobileApp::checkMachine() const
 
 bool CMobileApp::start()
 {
-    if (!m_lock.acquire(InstanceLockName, m_environment.lockDirectory))
+    const std::string socket = DocumentChannel::socketPath(
+        m_environment.lockDirectory.empty() ? platform::SingleInstanceLock::defaultDirectory()
+                                            : m_environment.lockDirectory);
+    std::error_code error;
+    const std::string document = m_environment.document.empty()
+                                     ? std::string()
+                                     : std::filesystem::absolute(m_environment.document, error)
+                                           .lexically_normal()
+                                           .string();
+    if (!m_lock.acquire(InstanceLockName, m_environment.lockDirectory)) {
+        if (!document.empty())
+            DocumentChannel::send(socket, document, DocumentHandOverMilliseconds);
         return false;
+    }
+    // Documents handed on while start-up still runs (its dialogs run the event loop) wait.
+    m_documents.listen(socket, [this](const std::string &path) { openDocument(path); });
+    if (!document.empty())
+        m_waitingDocuments.push_back(document);
     if (const std::optional<TextId> problem = checkMachine()) {
         m_environment.messages.show(preflightMessage(*problem));
         return false;
@@ -61,7 +87,22 @@ bool CMobileApp::start()
                              m_codec,
                              m_plugins,
                              m_limits};
-    return runStartup(m_environment.programDirectory, services, *this);
+    if (!runStartup(m_environment.programDirectory, services, *this))
+        return false;
+    m_started = true;
+    for (const std::string &path : std::exchange(m_waitingDocuments, {}))
+        m_frame->openDocument(path);
+    return true;
+}
+
+void CMobileApp::openDocument(const std::string &path)
+{
+    if (!m_started) {
+        m_waitingDocuments.push_back(path);
+        return;
+    }
+    m_frame->bringToFront();
+    m_frame->openDocument(path);
 }
 
 void CMobileApp::exit()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/document_channel.h"
 #include "app/startup.h"
 #include "host/codec_binding.h"
 #include "host/kind_limit_cache.h"
@@ -8,6 +9,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace platform {
 class Clock;
@@ -20,8 +22,9 @@ class CMainFrame;
 class SplashWindow;
 
 // What the application takes from outside: settings, message boxes, the shell hand-over and
-// the clock (all replaceable in tests), the program directory and where the single-instance
-// lock lies (the user's runtime directory when empty).
+// the clock (all replaceable in tests), the program directory, where the single-instance
+// lock lies (the user's runtime directory when empty) and the document the program was started
+// with (a PC data file to open; empty for none).
 struct AppEnvironment
 {
     SettingsStore &settings;
@@ -30,6 +33,7 @@ struct AppEnvironment
     platform::Clock &clock;
     std::string programDirectory;
     std::string lockDirectory;
+    std::string document;
 };
 
 // The application object: start-up checks, the plug-in host, the codec binding and the limit
@@ -46,7 +50,8 @@ public:
     // window.
     static void useDialogFont();
 
-    // Runs start-up; false when the program has to end (a second copy ends without a word).
+    // Runs start-up, then opens the document; false when the program has to end. A second copy
+    // ends without a word, handing its document to the running copy, which opens it.
     bool start();
     // Deletes the temporary mail files and unbinds the codec library.
     void exit();
@@ -65,9 +70,14 @@ public:
 
 private:
     std::optional<TextId> checkMachine() const;
+    // Opens path in the frame once start-up has shown it; until then it waits.
+    void openDocument(const std::string &path);
 
     AppEnvironment m_environment;
     platform::SingleInstanceLock m_lock;
+    DocumentChannel m_documents;
+    std::vector<std::string> m_waitingDocuments;
+    bool m_started = false;
     host::CodecBinding m_codec;
     host::PluginHost m_plugins;
     host::KindLimitCache m_limits;

@@ -1,7 +1,9 @@
 #include "pc_file_kinds.h"
 
 #include "common/sjis_literal.h"
+#include "views/common/pc_file_image.h"
 
+#include <fstream>
 #include <iterator>
 
 namespace app {
@@ -30,6 +32,16 @@ std::string withPcFileExtension(const std::string &path, const PcFileDialogKind 
     if (nameStart == path.size() || path.find('.', nameStart) != std::string::npos)
         return path;
     return path + kind.extension;
+}
+
+std::optional<int> pcFileKind(const std::string &path)
+{
+    char type[sizeof views::PcFileFormat::type] = {};
+    std::ifstream file(path, std::ios::binary);
+    if (!file.read(type, sizeof type))
+        return std::nullopt;
+    const int kind = views::pcImageKind(type, sizeof type);
+    return kind != 0 ? std::optional<int>(kind) : std::nullopt;
 }
 
 } // namespace app

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace app {
@@ -21,5 +22,10 @@ const PcFileDialogKind *pcFileDialogKind(int viewKind);
 // path as chosen in a file dialog, with the kind's extension added when its file name has none
 // (a name ending in a dot has an empty one, and keeps it).
 std::string withPcFileExtension(const std::string &path, const PcFileDialogKind &kind);
+
+// The view kind (1 bookmarks, 2 address book, 3 mail, 4 schedule) of the PC data file at path
+// by the type text of its header ("BPC", "APC", "MPC", "CPC"); nothing when the file cannot be
+// read or starts otherwise.
+std::optional<int> pcFileKind(const std::string &path);
 
 } // namespace app

@@ -2,7 +2,9 @@
 
 #include "app/frame_controller.h"
 #include "app/pc_file_kinds.h"
+#include "app/report_presenter.h"
 #include "app/string_table.h"
+#include "exchange/plugin_conversion.h"
 #include "host/plugin_host.h"
 #include "platform/sjis_text.h"
 #include "platform/user_interaction.h"
@@ -99,26 +101,58 @@ std::string PcFiles::rejectionMessage(PcLoadResult result) const
     return formatText(TextId::DataOfOtherPlugin, model->c_str());
 }
 
+bool PcFiles::mayReplace(views::ViewOperations &view)
+{
+    if (!view.isModified())
+        return true;
+    platform::Message question = warning(
+        formatText(TextId::PcOpenUnsaved, viewKindName(view.viewKind())), TextId::CaptionWarning);
+    question.icon = MessageIcon::Exclamation;
+    question.buttons = platform::MessageButtons::YesNo;
+    question.defaultAnswer = platform::MessageAnswer::No;
+    return m_services.messages.show(question) == platform::MessageAnswer::Yes;
+}
+
 bool PcFiles::Open(views::ViewOperations &view)
 {
     const PcFileDialogKind *kind = pcFileDialogKind(view.viewKind());
-    if (!kind)
+    if (!kind || !mayReplace(view))
         return false;
-    if (view.isModified()) {
-        platform::Message question
-            = warning(formatText(TextId::PcOpenUnsaved, viewKindName(view.viewKind())),
-                      TextId::CaptionWarning);
-        question.icon = MessageIcon::Exclamation;
-        question.buttons = platform::MessageButtons::YesNo;
-        question.defaultAnswer = platform::MessageAnswer::No;
-        if (m_services.messages.show(question) != platform::MessageAnswer::Yes)
-            return false;
-    }
     const std::optional<std::string> chosen
         = m_services.chooser.chooseOpenPath(view.viewKind(), view.pcName());
     if (!chosen)
         return false;
-    const std::string path = withPcFileExtension(*chosen, *kind);
+    return read(view, withPcFileExtension(*chosen, *kind));
+}
+
+bool PcFiles::OpenPath(views::ViewOperations &view, const std::string &path)
+{
+    return pcFileDialogKind(view.viewKind()) && mayReplace(view) && read(view, path);
+}
+
+std::optional<int> PcFiles::DocumentKind(const std::string &path)
+{
+    const PcFileBytes file = readPcFile(path);
+    switch (file.result) {
+    case PcFileBytes::OpenFailed:
+        m_services.messages.show(warning(formatText(TextId::PcOpenFailed, shownPath(path).c_str(),
+                                                    static_cast<unsigned>(file.systemError))));
+        return std::nullopt;
+    case PcFileBytes::NoMemory:
+        m_services.messages.show(warning(text(TextId::PcReadNoMemory)));
+        return std::nullopt;
+    case PcFileBytes::TooLarge:
+    case PcFileBytes::Read:
+        break;
+    }
+    const std::optional<int> kind = pcFileKind(path);
+    if (!kind)
+        m_services.messages.show(warning(text(TextId::PcFileDamaged)));
+    return kind;
+}
+
+bool PcFiles::read(views::ViewOperations &view, const std::string &path)
+{
     m_services.progress.open(TextId::PcLoadTitle, TextId::PcLoadText);
     m_services.progress.start(1);
     const PcLoadResult result = LoadPcFile(view, path, true);
@@ -132,7 +166,49 @@ bool PcFiles::Open(views::ViewOperations &view)
     }
     m_services.progress.finish();
     m_services.messages.show(warning(rejectionMessage(result)));
-    return false;
+    return result == PcLoadResult::OtherPlugin && offerConversion(view, path);
+}
+
+bool PcFiles::offerConversion(views::ViewOperations &view, const std::string &path)
+{
+    host::PluginHost &plugins = m_services.plugins;
+    const std::optional<std::string> current = plugins.currentModelName();
+    if (plugins.indexOfPluginCode(m_loadedPluginCode) < 0 || !current)
+        return false;
+    platform::Message question = warning(formatText(TextId::ConvertQuestion, current->c_str()),
+                                         TextId::CaptionConfirmation);
+    question.icon = MessageIcon::Question;
+    question.buttons = platform::MessageButtons::YesNo;
+    question.defaultAnswer = platform::MessageAnswer::No;
+    if (m_services.messages.show(question) != platform::MessageAnswer::Yes)
+        return false;
+
+    const BusyScope busy(m_services.busy);
+    const PcFileBytes file = readPcFile(path);
+    exchange::PluginConversion converted;
+    converted.error = exchange::PluginConversionError::Damaged;
+    if (file.result == PcFileBytes::Read)
+        converted = exchange::convertForPlugin(plugins, file.bytes.data(), file.bytes.size(),
+                                               plugins.currentIndex());
+    const std::vector<unsigned char> &image = converted.conversion.image;
+    if (converted.error != exchange::PluginConversionError::None
+        || view.loadPcImage(image.data(), image.size(), plugins.getPluginCode()) != -1) {
+        m_services.messages.show(warning(text(TextId::PcFileDamaged)));
+        return false;
+    }
+    view.setPcFile(splitPcFilePath(path).first, "");
+    view.setModified(true);
+    view.refresh();
+    const std::string summary
+        = formatText(TextId::ConvertedForModel, converted.conversion.kept, current->c_str());
+    if (m_services.reports) {
+        m_services.reports->showReport(summary, converted.conversion.report);
+    } else {
+        platform::Message shown = warning(summary, TextId::CaptionInformation);
+        shown.icon = MessageIcon::Information;
+        m_services.messages.show(shown);
+    }
+    return true;
 }
 
 PcSaveResult PcFiles::Save(views::ViewOperations &view, bool overwrite)

@@ -19,6 +19,8 @@ class ViewOperations;
 
 namespace app {
 
+class ReportPresenter;
+
 // The file dialogs of the PC data files; nothing when the user cancels. Paths are the system's.
 class PcFileChooser
 {
@@ -42,6 +44,9 @@ struct PcFileServices
     PcFileChooser &chooser;
     // The write(2) of the saves; tests give one that fails.
     WriteBytes write = {};
+    // Shows what the conversion of another model's file changed; without it a message box
+    // gives the summary alone.
+    ReportPresenter *reports = nullptr;
 };
 
 // What LoadPcFile answers.
@@ -83,8 +88,17 @@ public:
 
     // Command 1008: asks first when the view holds unsaved data, lets the user choose a file
     // (a name without extension gets the kind's), reads it behind the progress window and on
-    // success makes it the view's file. True when the view took the file.
+    // success makes it the view's file. True when the view took the file. A file of another
+    // installed model is refused, then offered for conversion into the current model: the
+    // converted entries then fill the view as unsaved data without a file name (its folder
+    // kept), so that no save writes over the other model's file.
     bool Open(views::ViewOperations &view);
+    // Open without the dialog: the file at path (a document the program was started with), after
+    // the same question. True when the view took the file.
+    bool OpenPath(views::ViewOperations &view, const std::string &path);
+    // The view kind of the PC data file at path, by its header; nothing, with the message why,
+    // when it cannot be read or is no PC data file.
+    std::optional<int> DocumentKind(const std::string &path);
 
     // Commands 1009 (overwrite false) and 32778 (overwrite true), and the saves of the closing
     // sequence and the new-data question (overwrite false). With overwrite the view's file is
@@ -96,6 +110,13 @@ public:
     PcSaveResult Save(views::ViewOperations &view, bool overwrite);
 
 private:
+    // Whether view may take another file: it holds no unsaved data, or the user says so.
+    bool mayReplace(views::ViewOperations &view);
+    // Reads path into view behind the progress window; on success the view names the file.
+    bool read(views::ViewOperations &view, const std::string &path);
+    // After the refusal of path as another model's file: the question, and on Yes the
+    // conversion. True when the view took the converted entries.
+    bool offerConversion(views::ViewOperations &view, const std::string &path);
     PcSaveResult write(views::ViewOperations &view, const std::string &path);
 
     PcFileServices m_services;

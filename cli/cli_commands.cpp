@@ -3,24 +3,20 @@
 #include "app/commands.h"
 #include "app/frame_controller.h"
 #include "app/pc_file_io.h"
+#include "app/pc_file_kinds.h"
 #include "app/string_table.h"
 #include "cli/cli_file_kinds.h"
 #include "cli/cli_listing.h"
 #include "common/owned_block.h"
-#include "exchange/bookmark_html_export.h"
-#include "exchange/ical_export.h"
-#include "exchange/mbox_export.h"
-#include "exchange/vcard_export.h"
+#include "exchange/exchange_formats.h"
+#include "exchange/plugin_conversion.h"
+#include "exchange/view_export.h"
+#include "exchange/view_import.h"
 #include "platform/sjis_text.h"
 #include "views/address/address_view_core.h"
-#include "views/bookmark/bookmark_view_core.h"
 #include "views/common/choice_lists.h"
 #include "views/common/view_core.h"
-#include "views/mail/mail_view_core.h"
-#include "views/schedule/schedule_view_core.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
@@ -104,7 +100,7 @@ ExitStatus loadFromCard(CliSession &session, const CliRequest &request)
 
 ExitStatus saveToCard(CliSession &session, const CliRequest &request)
 {
-    const std::optional<int> kind = pcFileKind(request.file);
+    const std::optional<int> kind = app::pcFileKind(request.file);
     if (kind == app::KindMail) {
         session.messages().printError(app::text(TextId::CliMailNotSaved));
         return ExitFailure;
@@ -145,7 +141,7 @@ std::unique_ptr<views::ViewCore> openCardFile(CliSession &session, int viewKind,
 // with the editor's message, when the file is refused.
 std::unique_ptr<views::ViewCore> openEntries(CliSession &session, const std::string &path)
 {
-    const std::optional<int> kind = pcFileKind(path);
+    const std::optional<int> kind = app::pcFileKind(path);
     if (!kind) {
         if (const std::optional<int> cardKind = cardFileKind(session.plugin(), path))
             return openCardFile(session, *cardKind, path);
@@ -166,43 +162,10 @@ ExitStatus showFile(CliSession &session, const CliRequest &request)
     return ExitSuccess;
 }
 
-// The format an export file's extension asks for, by view kind; 0 for none.
-int exportKindOf(const std::string &path)
-{
-    std::string extension = std::filesystem::path(path).extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    const std::pair<const char *, int> formats[] = {
-        {".html", app::KindBookmark}, {".htm", app::KindBookmark}, {".vcf", app::KindAddress},
-        {".mbox", app::KindMail},     {".ics", app::KindSchedule},
-    };
-    for (const auto &[name, kind] : formats) {
-        if (extension == name)
-            return kind;
-    }
-    return 0;
-}
-
-std::string exportedBytes(CliSession &session, views::ViewCore &core)
-{
-    const views::OptionName names = views::pluginOptionName(session.plugins());
-    switch (core.viewKind()) {
-    case app::KindBookmark:
-        return exchange::exportBookmarkHtml(static_cast<views::BookmarkViewCore &>(core).store());
-    case app::KindAddress:
-        return exchange::exportVCard3(static_cast<views::AddressViewCore &>(core).store(), names);
-    case app::KindMail:
-        return exchange::exportMbox(static_cast<views::MailViewCore &>(core).store());
-    default:
-        return exchange::exportICalendar(static_cast<views::ScheduleViewCore &>(core).store(),
-                                         names, static_cast<int64_t>(std::time(nullptr)));
-    }
-}
-
 ExitStatus exportFile(CliSession &session, const CliRequest &request)
 {
-    const std::string shownOut = platform::utf8ToSjis(request.exported);
-    const int format = exportKindOf(request.exported);
+    const std::string shownOut = platform::utf8ToSjis(request.output);
+    const int format = exchange::exchangeKindOfPath(request.output);
     if (format == 0) {
         session.messages().printError(
             app::formatText(TextId::CliExportFormatUnknown, shownOut.c_str()));
@@ -216,16 +179,131 @@ ExitStatus exportFile(CliSession &session, const CliRequest &request)
             TextId::CliExportKindMismatch, app::viewKindName(core->viewKind()), shownOut.c_str()));
         return ExitFailure;
     }
-    const std::string bytes = exportedBytes(session, *core);
+    const std::string bytes
+        = exchange::exportOfView(*core, views::pluginOptionName(session.plugins()),
+                                 static_cast<int64_t>(std::time(nullptr)));
     const int error = app::replaceFile(
-        request.exported, {reinterpret_cast<const unsigned char *>(bytes.data()), bytes.size()});
+        request.output, {reinterpret_cast<const unsigned char *>(bytes.data()), bytes.size()});
     if (error != 0) {
         session.messages().printError(app::formatText(TextId::PcCreateFailed, shownOut.c_str(),
                                                       static_cast<unsigned>(error)));
         return ExitFailure;
     }
     session.messages().printResult(
-        app::formatText(TextId::CliExported, core->entryCount(), shownOut.c_str()));
+        app::formatText(TextId::Exported, core->entryCount(), shownOut.c_str()));
+    return ExitSuccess;
+}
+
+// The text of the view import's error, about the file shown as shownPath.
+std::string importErrorText(exchange::ViewImportError error, int viewKind,
+                            const std::string &shownPath)
+{
+    switch (error) {
+    case exchange::ViewImportError::NotCalendar:
+        return app::formatText(TextId::ImportNotCalendar, shownPath.c_str());
+    case exchange::ViewImportError::UnsupportedVersion:
+        return app::formatText(TextId::ImportUnsupportedVersion, shownPath.c_str());
+    case exchange::ViewImportError::NotForKind:
+        return app::formatText(TextId::ImportNotForKind, app::viewKindName(viewKind));
+    case exchange::ViewImportError::None:
+        break;
+    }
+    return {};
+}
+
+ExitStatus importFile(CliSession &session, const CliRequest &request)
+{
+    CliMessages &messages = session.messages();
+    const std::string shownSource = platform::utf8ToSjis(request.source);
+    const int kind = exchange::exchangeKindOfPath(request.source);
+    if (!exchange::importFormatOf(kind)) {
+        messages.printError(app::formatText(TextId::CliImportFormatUnknown, shownSource.c_str()));
+        return ExitFailure;
+    }
+    const app::PcFileBytes source = app::readPcFile(request.source);
+    if (source.result != app::PcFileBytes::Read) {
+        messages.printError(app::formatText(TextId::PcOpenFailed, shownSource.c_str(),
+                                            static_cast<unsigned>(source.systemError)));
+        return ExitFailure;
+    }
+
+    const std::unique_ptr<views::ViewCore> core = session.makeCore(kind);
+    std::error_code error;
+    const std::string path
+        = std::filesystem::absolute(request.file, error).lexically_normal().string();
+    if (std::filesystem::exists(path, error) && !session.openPcFile(*core, path))
+        return ExitFailure;
+    const auto [folder, name] = app::splitPcFilePath(path);
+    core->setPcFile(folder, name);
+
+    const views::GroupTable *groups
+        = kind == app::KindAddress ? &static_cast<views::AddressViewCore &>(*core).store().groups()
+                                   : nullptr;
+    const exchange::ViewImport imported = exchange::importIntoView(
+        *core, {reinterpret_cast<const char *>(source.bytes.data()), source.bytes.size()},
+        {session.limits(), session.plugins(), groups});
+    if (imported.error != exchange::ViewImportError::None) {
+        messages.printError(importErrorText(imported.error, kind, shownSource));
+        return ExitFailure;
+    }
+    if (!imported.report.empty())
+        session.err() << platform::sjisToUtf8(app::text(TextId::ImportReportHeading)) << '\n'
+                      << exchange::reportText(imported.report);
+    if (imported.read == 0) {
+        messages.printError(app::formatText(TextId::ImportNothingRead, shownSource.c_str()));
+        return ExitFailure;
+    }
+    if (imported.added > 0 && session.pcFiles().Save(*core, true) != app::PcSaveResult::Saved)
+        return ExitFailure;
+    messages.printResult(
+        app::formatText(TextId::ImportAdded, shownSource.c_str(), imported.read, imported.added));
+    if (imported.added < imported.read)
+        messages.printResult(
+            app::formatText(TextId::ImportNotAllAdded, imported.read - imported.added));
+    return ExitSuccess;
+}
+
+ExitStatus convertFile(CliSession &session, const CliRequest &request)
+{
+    CliMessages &messages = session.messages();
+    const std::string shownFile = platform::utf8ToSjis(request.file);
+    const std::string shownOut = platform::utf8ToSjis(request.output);
+    const std::optional<int> target = session.modelIndex(request.targetModel);
+    if (!target)
+        return ExitUsage;
+    const app::PcFileBytes file = app::readPcFile(request.file);
+    if (file.result != app::PcFileBytes::Read) {
+        messages.printError(app::formatText(TextId::PcOpenFailed, shownFile.c_str(),
+                                            static_cast<unsigned>(file.systemError)));
+        return ExitFailure;
+    }
+    const exchange::PluginConversion converted = exchange::convertForPlugin(
+        session.plugins(), file.bytes.data(), file.bytes.size(), *target);
+    switch (converted.error) {
+    case exchange::PluginConversionError::Damaged:
+        messages.printError(app::text(TextId::PcFileDamaged));
+        return ExitFailure;
+    case exchange::PluginConversionError::UnknownModel:
+        messages.printError(app::text(TextId::DataOfUnknownPlugin));
+        return ExitFailure;
+    case exchange::PluginConversionError::SameModel:
+        messages.printError(app::formatText(TextId::CliSameModel, shownFile.c_str(),
+                                            converted.targetModel.c_str()));
+        return ExitFailure;
+    case exchange::PluginConversionError::None:
+        break;
+    }
+    const exchange::ModelConversion &conversion = converted.conversion;
+    if (!conversion.report.empty())
+        session.err() << platform::sjisToUtf8(app::text(TextId::ImportReportHeading)) << '\n'
+                      << exchange::reportText(conversion.report);
+    if (const int error = app::replaceFile(request.output, conversion.image); error != 0) {
+        messages.printError(app::formatText(TextId::PcCreateFailed, shownOut.c_str(),
+                                            static_cast<unsigned>(error)));
+        return ExitFailure;
+    }
+    messages.printResult(app::formatText(TextId::CliConverted, conversion.kept,
+                                         converted.targetModel.c_str(), shownOut.c_str()));
     return ExitSuccess;
 }
 
@@ -258,6 +336,10 @@ int runCli(const std::vector<std::string> &arguments, const CliEnvironment &envi
         return showFile(session, request);
     case CliCommand::Export:
         return exportFile(session, request);
+    case CliCommand::Import:
+        return importFile(session, request);
+    case CliCommand::Convert:
+        return convertFile(session, request);
     case CliCommand::Help:
         break;
     }

@@ -4,6 +4,7 @@
 #include "platform/sjis_text.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace cli {
 namespace {
@@ -18,9 +19,10 @@ struct CommandSyntax
 };
 
 constexpr CommandSyntax Commands[] = {
-    {"models", CliCommand::Models, 0}, {"load", CliCommand::Load, 2},
-    {"save", CliCommand::Save, 2},     {"show", CliCommand::Show, 1},
-    {"export", CliCommand::Export, 2},
+    {"models", CliCommand::Models, 0},   {"load", CliCommand::Load, 2},
+    {"save", CliCommand::Save, 2},       {"show", CliCommand::Show, 1},
+    {"export", CliCommand::Export, 2},   {"import", CliCommand::Import, 1},
+    {"convert", CliCommand::Convert, 1},
 };
 
 struct KindName
@@ -38,6 +40,7 @@ constexpr KindName KindNames[] = {
 
 // The options that need a value, each kept once.
 constexpr const char *ModelOption = "--model";
+constexpr const char *TargetModelOption = "--to-model";
 constexpr const char *OutputOption = "-o";
 constexpr const char *YesOption = "--yes";
 
@@ -62,10 +65,24 @@ std::string folded(const std::string &text)
     return result;
 }
 
+// The option taking a value that argument is: "-o", "--model" or "--to-model", the last two
+// also joined to their value by '='; null for another argument.
+const char *valueOptionOf(const std::string &argument)
+{
+    if (argument == OutputOption)
+        return OutputOption;
+    for (const char *name : {ModelOption, TargetModelOption}) {
+        if (argument == name || argument.starts_with(std::string(name) + "="))
+            return name;
+    }
+    return nullptr;
+}
+
 // The options of the command line apart from its words.
 struct Options
 {
     std::optional<std::string> model;
+    std::optional<std::string> targetModel;
     std::optional<std::string> output;
     bool answerYes = false;
     bool help = false;
@@ -90,16 +107,17 @@ std::string readOptions(const std::vector<std::string> &arguments, Options &opti
             if (options.answerYes)
                 return problem(TextId::CliOptionRepeated, argument);
             options.answerYes = true;
-        } else if (argument == ModelOption || argument == OutputOption
-                   || argument.starts_with(std::string(ModelOption) + "=")) {
-            const bool joined = argument.starts_with(std::string(ModelOption) + "=");
-            const std::string name = joined ? ModelOption : argument;
-            std::optional<std::string> &slot = name == ModelOption ? options.model : options.output;
+        } else if (const char *name = valueOptionOf(argument)) {
+            const bool joined = argument.size() > std::strlen(name);
+            std::optional<std::string> &slot = name == ModelOption         ? options.model
+                                               : name == TargetModelOption ? options.targetModel
+                                                                           : options.output;
             if (slot)
                 return problem(TextId::CliOptionRepeated, name);
             if (!joined && i + 1 >= arguments.size())
                 return problem(TextId::CliOptionNeedsValue, name);
-            const std::string value = joined ? argument.substr(name.size() + 1) : arguments[++i];
+            const std::string value
+                = joined ? argument.substr(std::strlen(name) + 1) : arguments[++i];
             if (value.empty())
                 return problem(TextId::CliOptionNeedsValue, name);
             slot = value;
@@ -130,8 +148,16 @@ CliParse parseCliArguments(const std::vector<std::string> &arguments)
         return refused(problem(TextId::CliUnknownCommand, word));
     if (options.words.size() - 1 != syntax->argumentCount)
         return refused(problem(TextId::CliArgumentCount, word));
-    if (options.output && syntax->command != CliCommand::Load)
+    const bool takesOutput = syntax->command == CliCommand::Load
+                             || syntax->command == CliCommand::Import
+                             || syntax->command == CliCommand::Convert;
+    if (options.output && !takesOutput)
         return refused(app::formatText(TextId::CliOptionNotForCommand, OutputOption, syntax->name));
+    if (options.targetModel && syntax->command != CliCommand::Convert)
+        return refused(
+            app::formatText(TextId::CliOptionNotForCommand, TargetModelOption, syntax->name));
+    if (takesOutput && !options.output)
+        return refused(app::formatText(TextId::CliOutputMissing, syntax->name));
     if (options.answerYes && syntax->command != CliCommand::Save)
         return refused(app::formatText(TextId::CliOptionNotForCommand, YesOption, syntax->name));
 
@@ -142,8 +168,6 @@ CliParse parseCliArguments(const std::vector<std::string> &arguments)
         const std::optional<int> kind = viewKindNamed(words[1]);
         if (!kind)
             return refused(problem(TextId::CliUnknownKind, words[1]));
-        if (!options.output)
-            return refused(problem(TextId::CliOutputMissing));
         request.viewKind = *kind;
         request.card = words[2];
         request.file = *options.output;
@@ -159,7 +183,18 @@ CliParse parseCliArguments(const std::vector<std::string> &arguments)
         break;
     case CliCommand::Export:
         request.file = words[1];
-        request.exported = words[2];
+        request.output = words[2];
+        break;
+    case CliCommand::Import:
+        request.source = words[1];
+        request.file = *options.output;
+        break;
+    case CliCommand::Convert:
+        if (!options.targetModel)
+            return refused(problem(TextId::CliTargetModelMissing));
+        request.file = words[1];
+        request.output = *options.output;
+        request.targetModel = *options.targetModel;
         break;
     case CliCommand::Help:
     case CliCommand::Models:

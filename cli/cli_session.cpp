@@ -31,20 +31,10 @@ ExitStatus CliSession::start(const std::optional<std::string> &model)
         return ExitFailure;
     }
     if (model) {
-        std::vector<std::string> names;
-        for (int i = 0; i < m_plugins.count(); ++i)
-            names.push_back(platform::sjisToUtf8(m_plugins.modelNameAt(i).value_or("")));
-        const ModelMatch match = matchModel(names, *model);
-        if (match.result != ModelMatch::Found) {
-            m_messages.printError(app::formatText(match.result == ModelMatch::Ambiguous
-                                                      ? app::TextId::CliAmbiguousModel
-                                                      : app::TextId::CliUnknownModel,
-                                                  platform::utf8ToSjis(*model).c_str()));
-            for (const std::string &name : names)
-                m_messages.printError("  " + platform::utf8ToSjis(name));
+        const std::optional<int> index = modelIndex(*model);
+        if (!index)
             return ExitUsage;
-        }
-        m_plugins.select(match.index);
+        m_plugins.select(*index);
     } else {
         const std::string remembered = m_environment.settings.readString("Setting", "Plugin", "");
         if (!m_plugins.selectByModelName(remembered) && !m_plugins.select(0)) {
@@ -54,6 +44,23 @@ ExitStatus CliSession::start(const std::optional<std::string> &model)
     }
     m_limits.refill(m_plugins);
     return ExitSuccess;
+}
+
+std::optional<int> CliSession::modelIndex(const std::string &wanted)
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < m_plugins.count(); ++i)
+        names.push_back(platform::sjisToUtf8(m_plugins.modelNameAt(i).value_or("")));
+    const ModelMatch match = matchModel(names, wanted);
+    if (match.result == ModelMatch::Found)
+        return match.index;
+    m_messages.printError(app::formatText(match.result == ModelMatch::Ambiguous
+                                              ? app::TextId::CliAmbiguousModel
+                                              : app::TextId::CliUnknownModel,
+                                          platform::utf8ToSjis(wanted).c_str()));
+    for (const std::string &name : names)
+        m_messages.printError("  " + platform::utf8ToSjis(name));
+    return std::nullopt;
 }
 
 std::unique_ptr<views::ViewCore> CliSession::makeCore(int viewKind) const

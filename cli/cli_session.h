@@ -47,6 +47,9 @@ public:
     // message (ExitFailure), or an unknown or ambiguous model with the models there are
     // (ExitUsage).
     ExitStatus start(const std::optional<std::string> &model);
+    // The plug-in index of the model wanted names (see matchModel); nothing, with the unknown
+    // or ambiguous model and the models there are printed, when none is found.
+    std::optional<int> modelIndex(const std::string &wanted);
 
     // An empty core of viewKind (1 to 4) on the current model, as the editor's view of the kind.
     std::unique_ptr<views::ViewCore> makeCore(int viewKind) const;
@@ -56,11 +59,13 @@ public:
     bool openPcFile(views::ViewCore &core, const std::string &path);
 
     host::PluginHost &plugins() { return m_plugins; }
+    const host::KindLimitCache &limits() const { return m_limits; }
     app::CardPlugin &plugin() { return m_plugin; }
     CliMessages &messages() { return m_messages; }
     app::CardTransfer &transfer() { return m_transfer; }
     app::PcFiles &pcFiles() { return m_pcFiles; }
     std::ostream &out() { return m_environment.out; }
+    std::ostream &err() { return m_environment.err; }
 
 private:
     const CliEnvironment &m_environment;

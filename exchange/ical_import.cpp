@@ -6,6 +6,7 @@
 #include "exchange/charset_decoding.h"
 #include "exchange/ical_terms.h"
 #include "exchange/imported_text.h"
+#include "exchange/line_breaks.h"
 #include "exchange/report_note.h"
 #include "platform/sjis_text.h"
 #include "views/common/record_fields.h"
@@ -503,6 +504,8 @@ void EventReader::fitText(const std::string &utf8, const std::string &name, int 
     // either (a cut or an odd escape may leave some): the entry then reads back from this
     // program's export as it is.
     std::string kept = text.sjis;
+    if (text.cut() && kept.ends_with('\r'))
+        kept.pop_back(); // the cut fell inside a line break
     kept.erase(kept.find_last_not_of(" \t") + 1);
     kept.erase(0, kept.find_first_not_of(" \t"));
     if (text.cut()) {
@@ -514,18 +517,19 @@ void EventReader::fitText(const std::string &utf8, const std::string &name, int 
 
 void EventReader::readTexts(ScheduleRecord &record)
 {
-    std::string summary = ical::plainText(textOf(icalcomponent_get_summary(m_event)));
-    std::string description = ical::plainText(textOf(icalcomponent_get_description(m_event)));
+    std::string summary = crLfLines(ical::plainText(textOf(icalcomponent_get_summary(m_event))));
+    std::string description
+        = crLfLines(ical::plainText(textOf(icalcomponent_get_description(m_event))));
     if (!summary.empty() && m_fit.limits.summaryLength <= 0 && m_fit.limits.descriptionLength > 0) {
         note(reportNote(TextId::ScheduleImportSummaryMoved));
-        description = description.empty() ? summary : summary + "\n" + description;
+        description = description.empty() ? summary : summary + "\r\n" + description;
         summary.clear();
     }
     fitText(summary, utf8Name(sjis("概要")), m_fit.limits.summaryLength, record.summary);
     fitText(description, utf8Name(sjis("内容")), m_fit.limits.descriptionLength,
             record.description);
-    fitText(ical::plainText(textOf(icalcomponent_get_location(m_event))), utf8Name(sjis("場所")),
-            m_fit.limits.locationLength, record.location);
+    fitText(crLfLines(ical::plainText(textOf(icalcomponent_get_location(m_event)))),
+            utf8Name(sjis("場所")), m_fit.limits.locationLength, record.location);
 }
 
 void EventReader::readIcon(ScheduleRecord &record)

@@ -35,4 +35,8 @@ struct ImportReport
     bool empty() const { return entries.empty(); }
 };
 
+// The report as lines of UTF-8 text: each entry's label, then each of its notes indented by
+// two spaces; empty for an empty report.
+std::string reportText(const ImportReport &report);
+
 } // namespace exchange

@@ -6,6 +6,7 @@
 #include "common/sjis_literal.h"
 #include "exchange/contact_type.h"
 #include "exchange/imported_text.h"
+#include "exchange/line_breaks.h"
 #include "exchange/report_note.h"
 #include "exchange/utf8_text.h"
 #include "exchange/vcard_reader.h"
@@ -127,22 +128,6 @@ std::string singleLine(std::string_view text)
         line += text[at] == '\r' || text[at] == '\n' ? ' ' : text[at];
     }
     return trimmed(line);
-}
-
-// text with every line break as CR LF, the way the records keep the note's lines.
-std::string crLfLines(std::string_view text)
-{
-    std::string lines;
-    for (size_t at = 0; at < text.size(); ++at) {
-        if (text[at] == '\r' || text[at] == '\n') {
-            lines += "\r\n";
-            if (text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n')
-                ++at;
-        } else {
-            lines += text[at];
-        }
-    }
-    return lines;
 }
 
 std::string joined(const std::vector<std::string> &parts, std::string_view separator)

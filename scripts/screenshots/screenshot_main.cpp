@@ -377,7 +377,7 @@ int main(int argc, char *argv[])
     InstantClock clock;
     std::string programDirectory = QDir(argv[1]).absolutePath().toStdString() + "/";
     app::CMobileApp mobile(
-        {settings, messages, shell, clock, programDirectory, scratch.path().toStdString()});
+        {settings, messages, shell, clock, programDirectory, scratch.path().toStdString(), {}});
     if (!mobile.start())
         return 1;
     app::CMainFrame *frame = mobile.frame();

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 
@@ -25,13 +26,24 @@ using app::CMobileApp;
 class MobileAppTest : public testing::Test
 {
 protected:
-    app::AppEnvironment environment()
+    app::AppEnvironment environment(const std::string &document = {})
     {
-        return {settings, messages, shell, clock, directory.path(), lockDir.path()};
+        return {settings, messages, shell, clock, directory.path(), lockDir.path(), document};
+    }
+    // A bookmark PC file holding one bookmark, which opens under any model.
+    std::string bookmarkFile(const std::string &name)
+    {
+        views::BookmarkViewCore marks;
+        EXPECT_EQ(marks.mergeCardBlock(bookmarkRecord("site").data()), 1);
+        const std::vector<unsigned char> image = marks.buildPcImage(0);
+        std::ofstream(data.file(name), std::ios::binary)
+            .write(reinterpret_cast<const char *>(image.data()), static_cast<long>(image.size()));
+        return data.file(name);
     }
 
     ProgramDirectory directory;
     testing_support::TempDir lockDir;
+    testing_support::TempDir data;
     MemorySettings settings;
     ScriptedMessages messages;
     RecordingShell shell;
@@ -53,6 +65,58 @@ TEST_F(MobileAppTest, SecondCopyEndsSilentlyWithoutAWindow)
     EXPECT_EQ(shell.opened.size(), 1u) << "only the first copy opened the help index";
 }
 
+TEST_F(MobileAppTest, DocumentOpensInTheViewOfItsKindOnceStartedAndOthersAreRefused)
+{
+    directory.withCodec().withPlugin("alpha");
+    const std::string marks = bookmarkFile("marks.bpc");
+    {
+        CMobileApp mobile(environment(marks));
+        ASSERT_TRUE(mobile.start());
+        app::CMainFrame *frame = mobile.frame();
+        EXPECT_TRUE(messages.shown.empty());
+        EXPECT_EQ(frame->controller().viewKind(), app::KindBookmark);
+        EXPECT_EQ(frame->dataView(app::KindBookmark)->entryCount(), 1);
+        EXPECT_EQ(frame->dataView(app::KindBookmark)->pcName(), "marks.bpc");
+        EXPECT_EQ(frame->windowTitle(), "marks.bpc - Cellvane");
+    }
+    std::ofstream(data.file("notes.txt")) << "plain text";
+    for (const std::string &document : {data.file("notes.txt"), data.file("gone.apc")}) {
+        messages.shown.clear();
+        CMobileApp mobile(environment(document));
+        ASSERT_TRUE(mobile.start()) << "a document it cannot open ends nothing";
+        ASSERT_EQ(messages.shown.size(), 1u) << document;
+        EXPECT_EQ(mobile.frame()->controller().viewKind(), app::KindPicture) << document;
+    }
+    EXPECT_EQ(
+        messages.shown[0].text,
+        app::formatText(app::TextId::PcOpenFailed, data.file("gone.apc").c_str(), unsigned(ENOENT)))
+        << "a file that is not there is named with the system's error";
+}
+
+TEST_F(MobileAppTest, SecondCopyHandsItsDocumentToTheRunningCopy)
+{
+    directory.withCodec().withPlugin("alpha");
+    CMobileApp first(environment());
+    ASSERT_TRUE(first.start());
+    views::DataView *marks = first.frame()->dataView(app::KindBookmark);
+
+    // Relative, as typed in another working folder: the running copy gets the whole path.
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(data.path());
+    CMobileApp second(environment(std::filesystem::path(bookmarkFile("marks.bpc")).filename()));
+    EXPECT_FALSE(second.start());
+    std::filesystem::current_path(before);
+    EXPECT_EQ(second.frame(), nullptr);
+
+    for (int i = 0; i < 200 && marks->pcName().empty(); ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_EQ(marks->pcFolder(), data.path() + "/");
+    EXPECT_EQ(marks->pcName(), "marks.bpc");
+    EXPECT_EQ(marks->entryCount(), 1);
+    EXPECT_EQ(first.frame()->controller().viewKind(), app::KindBookmark);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
 TEST_F(MobileAppTest, StartsWithTheRememberedModelAndFilesInTheTitle)
 {
     directory.withCodec().withPlugin("alpha").withPlugin("beta");
@@ -71,12 +135,7 @@ TEST_F(MobileAppTest, StartsWithTheRememberedModelAndFilesInTheTitle)
 TEST_F(MobileAppTest, StartUpReopensTheRememberedFilesSilently)
 {
     directory.withCodec().withPlugin("alpha");
-    testing_support::TempDir data;
-    views::BookmarkViewCore marks;
-    ASSERT_EQ(marks.mergeCardBlock(bookmarkRecord("site").data()), 1);
-    const std::vector<unsigned char> image = marks.buildPcImage(0);
-    std::ofstream(data.file("marks.bpc"), std::ios::binary)
-        .write(reinterpret_cast<const char *>(image.data()), static_cast<long>(image.size()));
+    bookmarkFile("marks.bpc");
     std::ofstream(data.file("plan.cpc"), std::ios::binary) << "CPC damaged";
     const std::string folder = data.path() + "/";
     for (const auto &[section, name] :

@@ -1,6 +1,7 @@
 #include "app/pc_files.h"
 
 #include "app/frame_controller.h"
+#include "app/report_presenter.h"
 #include "app/string_table.h"
 #include "card_fakes.h"
 #include "host/plugin_host.h"
@@ -87,6 +88,15 @@ protected:
         for (const auto &[number, name] : {std::pair{1, "Aoki"}, std::pair{2, "Baba"}})
             ASSERT_EQ(book.mergeCardBlock(addressRecord(number, name).data()), 1);
         ASSERT_TRUE(book.isModified());
+    }
+
+    // The plug-in code of model, the current plug-in left as it is.
+    static uint32_t codeOf(const std::string &model)
+    {
+        host::PluginHost other;
+        other.discover(MODEL_PLUGIN_DIR);
+        other.selectByModelName(model);
+        return other.getPluginCode();
     }
 
     std::vector<std::string> shownTexts() const
@@ -242,12 +252,7 @@ TEST_F(PcFilesTest, RefusedFilesLeaveTheViewAsItWasWithTheReason)
     const std::vector<unsigned char> image = source.buildPcImage(P505iCode);
 
     std::vector<unsigned char> ofN505i = image;
-    const uint32_t n505iCode = [&] {
-        host::PluginHost other;
-        other.discover(MODEL_PLUGIN_DIR);
-        other.selectByModelName("DoCoMo N505i");
-        return other.getPluginCode();
-    }();
+    const uint32_t n505iCode = codeOf("DoCoMo N505i");
     std::memcpy(ofN505i.data() + 28, &n505iCode, 4);
     std::vector<unsigned char> ofNobody = image;
     const uint32_t unknown = 0x12345678;
@@ -262,11 +267,13 @@ TEST_F(PcFilesTest, RefusedFilesLeaveTheViewAsItWasWithTheReason)
         const char *name;
         std::vector<unsigned char> bytes;
         std::string message;
+        std::string question = {}; // after the refusal of an installed model's file
     };
     const Case cases[] = {
         {"n505i.apc", ofN505i,
          app::formatText(TextId::DataOfOtherPlugin,
-                         plugins.modelNameAt(plugins.indexOfPluginCode(n505iCode))->c_str())},
+                         plugins.modelNameAt(plugins.indexOfPluginCode(n505iCode))->c_str()),
+         app::formatText(TextId::ConvertQuestion, "DoCoMo P505i")},
         {"nobody.apc", ofNobody, app::text(TextId::DataOfUnknownPlugin)},
         {"count.apc", countTwo, app::text(TextId::PcFileDamaged)},
         {"short.apc", truncated, app::text(TextId::PcFileDamaged)},
@@ -283,11 +290,58 @@ TEST_F(PcFilesTest, RefusedFilesLeaveTheViewAsItWasWithTheReason)
         messages.shown.clear();
         chooser.answers = {dir.file(c.name)};
         EXPECT_FALSE(pcFiles.Open(book)) << c.name;
-        EXPECT_EQ(shownTexts(), std::vector<std::string>{c.message}) << c.name;
+        std::vector<std::string> expected = {c.message};
+        if (!c.question.empty())
+            expected.push_back(c.question);
+        EXPECT_EQ(shownTexts(), expected) << c.name << ": No to the question changes nothing";
         EXPECT_EQ(book.entryCount(), 2) << c.name;
         EXPECT_EQ(book.pcName(), "before.apc") << c.name;
     }
     EXPECT_EQ(plugins.getPluginCode(), P505iCode) << "the current model stays";
+}
+
+class RecordingReports : public app::ReportPresenter
+{
+public:
+    void showReport(const std::string &summary, const exchange::ImportReport &report) override
+    {
+        summaries.push_back(summary);
+        reports.push_back(report);
+    }
+    std::vector<std::string> summaries;
+    std::vector<exchange::ImportReport> reports;
+};
+
+TEST_F(PcFilesTest, AFileOfAnotherInstalledModelIsConvertedWhenTheUserSaysSo)
+{
+    views::AddressViewCore source;
+    fillAddresses(source);
+    const std::vector<unsigned char> image = source.buildPcImage(codeOf("DoCoMo N505i"));
+    const std::string path = dir.file("n505i.apc");
+    writeFile(path, image);
+
+    RecordingReports reports;
+    app::PcFiles pcFiles({plugins, messages, progress, busy, chooser, {}, &reports});
+    views::AddressViewCore book;
+    book.setModelTables(nullptr, nullptr);
+    book.store().setLimits({1000, false, false});
+    messages.answers = {MessageAnswer::Ok, MessageAnswer::Yes};
+    chooser.answers = {path};
+    EXPECT_TRUE(pcFiles.Open(book));
+    EXPECT_EQ(shownTexts(),
+              (std::vector<std::string>{app::formatText(TextId::DataOfOtherPlugin, "DoCoMo N505i"),
+                                        app::formatText(TextId::ConvertQuestion, "DoCoMo P505i")}));
+    EXPECT_EQ(book.entryCount(), 2);
+    EXPECT_TRUE(book.isModified());
+    EXPECT_EQ(book.pcFolder(), app::splitPcFilePath(path).first);
+    EXPECT_EQ(book.pcName(), "") << "a save asks for a new name";
+    EXPECT_EQ(reports.summaries, std::vector<std::string>{app::formatText(TextId::ConvertedForModel,
+                                                                          2, "DoCoMo P505i")});
+    EXPECT_EQ(contentOf(path), image) << "the other model's file stays as it was";
+    EXPECT_EQ(plugins.getPluginCode(), P505iCode) << "the current model stays";
+
+    const std::vector<unsigned char> converted = book.buildPcImage(P505iCode);
+    EXPECT_EQ(wordAt(converted, 24), 2u) << "two entries";
 }
 
 TEST_F(PcFilesTest, AFileOfPluginCodeZeroOpensUnderAnyModel)

@@ -15,7 +15,8 @@ std::string describe(const CliRequest &request)
 {
     return std::to_string(static_cast<int>(request.command)) + "|" + request.model.value_or("-")
            + "|" + std::to_string(request.viewKind) + "|" + request.card + "|" + request.file + "|"
-           + (request.answerYes ? "yes" : "no") + "|" + request.exported;
+           + (request.answerYes ? "yes" : "no") + "|" + request.output + "|" + request.source + "|"
+           + request.targetModel;
 }
 
 TEST(CliOptionsTest, ReadsEveryCommandWithItsArgumentsAndOptionsAnywhere)
@@ -26,26 +27,35 @@ TEST(CliOptionsTest, ReadsEveryCommandWithItsArgumentsAndOptionsAnywhere)
         CliRequest expected;
     };
     const Case cases[] = {
-        {{"models"}, {CliCommand::Models, {}, 0, "", "", false, ""}},
-        {{"--model", "SH505i", "models"}, {CliCommand::Models, "SH505i", 0, "", "", false, ""}},
+        {{"models"}, {CliCommand::Models, {}, 0, "", "", false, "", "", ""}},
+        {{"--model", "SH505i", "models"},
+         {CliCommand::Models, "SH505i", 0, "", "", false, "", "", ""}},
         {{"--model=DoCoMo P505i", "models"},
-         {CliCommand::Models, "DoCoMo P505i", 0, "", "", false, ""}},
+         {CliCommand::Models, "DoCoMo P505i", 0, "", "", false, "", "", ""}},
         {{"load", "address", "/media/card", "-o", "a.apc"},
-         {CliCommand::Load, {}, 2, "/media/card", "a.apc", false, ""}},
+         {CliCommand::Load, {}, 2, "/media/card", "a.apc", false, "", "", ""}},
         {{"-o", "s.cpc", "load", "schedule", "card"},
-         {CliCommand::Load, {}, 4, "card", "s.cpc", false, ""}},
+         {CliCommand::Load, {}, 4, "card", "s.cpc", false, "", "", ""}},
         {{"load", "mail", "card", "-o", "m.mpc", "--model", "n505i"},
-         {CliCommand::Load, "n505i", 3, "card", "m.mpc", false, ""}},
+         {CliCommand::Load, "n505i", 3, "card", "m.mpc", false, "", "", ""}},
         {{"load", "bookmark", "card", "-o", "b.bpc"},
-         {CliCommand::Load, {}, 1, "card", "b.bpc", false, ""}},
-        {{"save", "a.apc", "card"}, {CliCommand::Save, {}, 0, "card", "a.apc", false, ""}},
-        {{"save", "--yes", "a.apc", "card"}, {CliCommand::Save, {}, 0, "card", "a.apc", true, ""}},
-        {{"show", "a.apc"}, {CliCommand::Show, {}, 0, "", "a.apc", false, ""}},
-        {{"show", "--", "-odd.apc"}, {CliCommand::Show, {}, 0, "", "-odd.apc", false, ""}},
-        {{"show", "-"}, {CliCommand::Show, {}, 0, "", "-", false, ""}},
-        {{"export", "a.apc", "a.vcf"}, {CliCommand::Export, {}, 0, "", "a.apc", false, "a.vcf"}},
-        {{"--help"}, {CliCommand::Help, {}, 0, "", "", false, ""}},
-        {{"load", "-h"}, {CliCommand::Help, {}, 0, "", "", false, ""}},
+         {CliCommand::Load, {}, 1, "card", "b.bpc", false, "", "", ""}},
+        {{"save", "a.apc", "card"}, {CliCommand::Save, {}, 0, "card", "a.apc", false, "", "", ""}},
+        {{"save", "--yes", "a.apc", "card"},
+         {CliCommand::Save, {}, 0, "card", "a.apc", true, "", "", ""}},
+        {{"show", "a.apc"}, {CliCommand::Show, {}, 0, "", "a.apc", false, "", "", ""}},
+        {{"show", "--", "-odd.apc"}, {CliCommand::Show, {}, 0, "", "-odd.apc", false, "", "", ""}},
+        {{"show", "-"}, {CliCommand::Show, {}, 0, "", "-", false, "", "", ""}},
+        {{"export", "a.apc", "a.vcf"},
+         {CliCommand::Export, {}, 0, "", "a.apc", false, "a.vcf", "", ""}},
+        {{"import", "in.vcf", "-o", "a.apc"},
+         {CliCommand::Import, {}, 0, "", "a.apc", false, "", "in.vcf", ""}},
+        {{"convert", "a.apc", "--to-model", "P505i", "-o", "b.apc"},
+         {CliCommand::Convert, {}, 0, "", "a.apc", false, "b.apc", "", "P505i"}},
+        {{"--to-model=DoCoMo N505i", "convert", "a.apc", "-o", "b.apc", "--model", "SH505i"},
+         {CliCommand::Convert, "SH505i", 0, "", "a.apc", false, "b.apc", "", "DoCoMo N505i"}},
+        {{"--help"}, {CliCommand::Help, {}, 0, "", "", false, "", "", ""}},
+        {{"load", "-h"}, {CliCommand::Help, {}, 0, "", "", false, "", "", ""}},
     };
     for (const Case &c : cases) {
         const cli::CliParse parse = cli::parseCliArguments(c.arguments);
@@ -74,7 +84,14 @@ TEST(CliOptionsTest, RefusesWrongCommandLinesNamingWhatIsWrong)
         {{"models", "extra"}, said(TextId::CliArgumentCount, "models")},
         {{"show"}, said(TextId::CliArgumentCount, "show")},
         {{"save", "a.apc"}, said(TextId::CliArgumentCount, "save")},
-        {{"load", "address", "card"}, said(TextId::CliOutputMissing)},
+        {{"load", "address", "card"}, said(TextId::CliOutputMissing, "load")},
+        {{"import", "a.vcf"}, said(TextId::CliOutputMissing, "import")},
+        {{"convert", "a.apc", "--to-model", "P505i"}, said(TextId::CliOutputMissing, "convert")},
+        {{"convert", "a.apc", "-o", "b.apc"}, said(TextId::CliTargetModelMissing)},
+        {{"export", "a.apc", "a.vcf", "--to-model", "P505i"},
+         app::formatText(TextId::CliOptionNotForCommand, "--to-model", "export")},
+        {{"--to-model", "a", "--to-model=b", "convert", "x", "-o", "y"},
+         said(TextId::CliOptionRepeated, "--to-model")},
         {{"load", "phonebook", "card", "-o", "a.apc"}, said(TextId::CliUnknownKind, "phonebook")},
         {{"load", "Address", "card", "-o", "a.apc"}, said(TextId::CliUnknownKind, "Address")},
         {{"load", "address", "card", "-o"}, said(TextId::CliOptionNeedsValue, "-o")},

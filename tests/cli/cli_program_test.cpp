@@ -114,6 +114,8 @@ protected:
             rows.erase(rows.begin());
         return rows;
     }
+    void expectImportGivesBackWhatWasExported(const std::string &pcFile,
+                                              const std::string &exchangeFile) const;
     void writeSettings(const std::string &model) const
     {
         fs::create_directories(configHome() + "/Oakmere");
@@ -290,7 +292,7 @@ TEST_F(CliProgramTest, ExportWritesTheFormatTheExtensionNamesAndRefusesTheOthers
     const std::string book = addressFile("a.apc", Household);
     const CliRun exported = runSh505i({"export", book, "a.VCF"});
     EXPECT_EQ(exported.status, 0) << exported.err;
-    EXPECT_EQ(exported.out, printed(TextId::CliExported, 2, "a.VCF"));
+    EXPECT_EQ(exported.out, printed(TextId::Exported, 2, "a.VCF"));
     const std::string vcard = fileText(path("a.VCF"));
     EXPECT_EQ(std::count(vcard.begin(), vcard.end(), '\n'),
               static_cast<long>(linesOf(vcard).size()));
@@ -307,6 +309,170 @@ TEST_F(CliProgramTest, ExportWritesTheFormatTheExtensionNamesAndRefusesTheOthers
     EXPECT_FALSE(fs::exists(path("a.ics")));
     EXPECT_FALSE(fs::exists(path("a.txt")));
     EXPECT_EQ(runSh505i({"export", book}).status, 2);
+}
+
+// Exports the entries of pcFile to exchangeFile, imports that into a new PC file and again.
+void CliProgramTest::expectImportGivesBackWhatWasExported(const std::string &pcFile,
+                                                          const std::string &exchangeFile) const
+{
+    const std::vector<std::string> rows = shownRows(pcFile);
+    ASSERT_FALSE(rows.empty());
+    ASSERT_EQ(runSh505i({"export", pcFile, exchangeFile}).status, 0);
+
+    const CliRun imported = runSh505i({"import", exchangeFile, "-o", "new.pc"});
+    ASSERT_EQ(imported.status, 0) << imported.err;
+    EXPECT_EQ(imported.err, "") << "nothing was changed on the way";
+    const int count = static_cast<int>(rows.size());
+    EXPECT_EQ(imported.out, printed(TextId::ImportAdded, exchangeFile.c_str(), count, count));
+    EXPECT_EQ(shownRows("new.pc"), rows);
+
+    const std::string before = fileText(path("new.pc"));
+    const CliRun again = runSh505i({"import", exchangeFile, "-o", "new.pc"});
+    EXPECT_EQ(again.status, 0) << again.err;
+    EXPECT_EQ(again.out, printed(TextId::ImportAdded, exchangeFile.c_str(), count, 0)
+                             + printed(TextId::ImportNotAllAdded, count));
+    EXPECT_EQ(fileText(path("new.pc")), before) << "nothing new leaves the file untouched";
+}
+
+TEST_F(CliProgramTest, AddressBookComesBackFromItsVCardExportOnlyOnce)
+{
+    std::vector<Person> people = Household;
+    people.push_back(Newcomer);
+    expectImportGivesBackWhatWasExported(addressFile("a.apc", people), "a.vcf");
+    EXPECT_EQ(fileText(path("new.pc")).size(), fileText(path("a.apc")).size())
+        << "the owner's own entry came back too";
+}
+
+TEST_F(CliProgramTest, ScheduleComesBackFromItsICalendarExportOnlyOnce)
+{
+    ASSERT_EQ(
+        runSh505i({"load", "schedule", fixtureCard("card", "schedule/Sample.VCS"), "-o", "s.cpc"})
+            .status,
+        0);
+    expectImportGivesBackWhatWasExported("s.cpc", "s.ics");
+}
+
+TEST_F(CliProgramTest, ImportReportsEveryChangeOnStandardErrorAndRefusesWhatItCannotRead)
+{
+    std::ofstream(path("long.vcf")) << "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:" << std::string(80, 'x')
+                                    << "\r\nTEL:0312345678\r\nEND:VCARD\r\n";
+    const CliRun imported = runSh505i({"import", "long.vcf", "-o", "a.apc"});
+    EXPECT_EQ(imported.status, 0) << imported.err;
+    EXPECT_TRUE(imported.err.starts_with(printed(TextId::ImportReportHeading) + "VCARD 1: "))
+        << imported.err;
+    EXPECT_EQ(shownRows("a.apc").size(), 1u);
+
+    fs::copy_file(CARD_TEST_DATA "sh505i/schedule/Sample.VCS", path("old.ics"));
+    std::ofstream(path("empty.vcf")) << "no cards here\n";
+    struct Case
+    {
+        std::vector<std::string> arguments;
+        std::string err;
+    };
+    const Case cases[] = {
+        {{"import", "a.txt", "-o", "x.apc"}, printed(TextId::CliImportFormatUnknown, "a.txt")},
+        {{"import", "old.ics", "-o", "x.cpc"},
+         printed(TextId::ImportUnsupportedVersion, "old.ics")},
+        {{"import", "empty.vcf", "-o", "x.apc"}, printed(TextId::ImportNothingRead, "empty.vcf")},
+        {{"import", "missing.vcf", "-o", "x.apc"},
+         printed(TextId::PcOpenFailed, "missing.vcf", static_cast<unsigned>(ENOENT))},
+    };
+    for (const Case &c : cases) {
+        const CliRun run = runSh505i(c.arguments);
+        EXPECT_EQ(run.status, 1) << c.arguments[1];
+        EXPECT_EQ(run.err, c.err) << c.arguments[1];
+        EXPECT_FALSE(fs::exists(path(c.arguments[3]))) << "nothing written for " << c.arguments[1];
+    }
+    ASSERT_EQ(
+        runSh505i({"load", "schedule", fixtureCard("card", "schedule/Sample.VCS"), "-o", "s.cpc"})
+            .status,
+        0);
+    const std::string schedule = fileText(path("s.cpc"));
+    const CliRun intoOtherKind = runSh505i({"import", "long.vcf", "-o", "s.cpc"});
+    EXPECT_EQ(intoOtherKind.status, 1);
+    EXPECT_EQ(intoOtherKind.err, printed(TextId::PcFileDamaged));
+    EXPECT_EQ(fileText(path("s.cpc")), schedule);
+}
+
+TEST_F(CliProgramTest, ConvertWritesEachKindForEveryOtherModelWhichThenOpensIt)
+{
+    const auto loaded = [&](const std::string &kind, const std::string &fixture,
+                            const std::string &name) {
+        EXPECT_EQ(
+            runSh505i({"load", kind, fixtureCard(name + ".card", fixture), "-o", name}).status, 0);
+        return path(name);
+    };
+    const std::string files[] = {
+        addressFile("a.apc", Household),
+        loaded("schedule", "schedule/Sample.VCS", "s.cpc"),
+        loaded("bookmark", "bookmark/Sample.VBM", "b.bpc"),
+        loaded("mail", "mail/Sample.VMG", "m.mpc"),
+    };
+    for (int i = 0; i < plugins.count(); ++i) {
+        const std::string model = utf8(*plugins.modelNameAt(i));
+        if (model == "DoCoMo SH505i")
+            continue;
+        for (const std::string &file : files) {
+            SCOPED_TRACE(model + " " + file);
+            const std::string out = path("out" + fs::path(file).extension().string());
+            const CliRun converted = run({"convert", file, "--to-model", model, "-o", out});
+            ASSERT_EQ(converted.status, 0) << converted.err;
+            const CliRun shown = run({"--model", model, "show", out});
+            EXPECT_EQ(shown.status, 0) << shown.err;
+            const size_t rows = linesOf(shown.out).size() - 1;
+            EXPECT_EQ(converted.out,
+                      printed(TextId::CliConverted, int(rows), model.c_str(), out.c_str()));
+            EXPECT_GT(rows, 0u);
+            const CliRun back = run({"convert", out, "--to-model", model, "-o", path("x")});
+            EXPECT_EQ(back.status, 1);
+            EXPECT_EQ(back.err, printed(TextId::CliSameModel, out.c_str(),
+                                        platform::utf8ToSjis(model).c_str()));
+        }
+    }
+}
+
+TEST_F(CliProgramTest, ConvertReportsWhatTheTargetCannotHoldAndRefusesWhatItCannotRead)
+{
+    static const std::string longNote(200, 'x');
+    std::vector<Person> people = Household;
+    people.push_back({15, sjis("長い名前の人"), "", "0311112222", longNote.c_str()});
+    const std::string file = addressFile("a.apc", people);
+    std::string noted;
+    // Some model keeps a shorter note than the SH505i.
+    for (int i = 0; i < plugins.count() && noted.find("\n15: ") == std::string::npos; ++i) {
+        const CliRun converted = run(
+            {"convert", file, "--to-model", utf8(*plugins.modelNameAt(i)), "-o", path("out.apc")});
+        if (converted.status == 0 && !converted.err.empty())
+            noted = converted.err;
+    }
+    EXPECT_TRUE(noted.starts_with(printed(TextId::ImportReportHeading))) << noted;
+    EXPECT_NE(noted.find("\n15: " + utf8(sjis("長い名前の人")) + "\n  "), std::string::npos)
+        << noted;
+
+    std::ofstream(path("text.apc")) << "not a PC data file, though named as one\n";
+    struct Case
+    {
+        std::vector<std::string> arguments;
+        int status;
+        std::string err;
+    };
+    const Case cases[] = {
+        {{"convert", "text.apc", "--to-model", "P505i", "-o", "x.apc"},
+         1,
+         printed(TextId::PcFileDamaged)},
+        {{"convert", "missing.apc", "--to-model", "P505i", "-o", "x.apc"},
+         1,
+         printed(TextId::PcOpenFailed, "missing.apc", static_cast<unsigned>(ENOENT))},
+        {{"convert", "a.apc", "--to-model", "X999i", "-o", "x.apc"}, 2, ""},
+    };
+    for (const Case &c : cases) {
+        const CliRun run = this->run(c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.arguments[1];
+        if (!c.err.empty()) {
+            EXPECT_EQ(run.err, c.err) << c.arguments[1];
+        }
+        EXPECT_FALSE(fs::exists(path("x.apc"))) << "nothing written for " << c.arguments[1];
+    }
 }
 
 TEST_F(CliProgramTest, MailIsListedBoxByBoxButNeverWrittenToACard)

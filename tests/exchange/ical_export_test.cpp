@@ -418,7 +418,7 @@ TEST(IcalRoundTripTest, EveryFieldOfAModelWithEveryChoiceComesBack)
 {
     ScheduleRecord weekly = entry();
     views::setFieldText(weekly.summary, sjis("会議"));
-    views::setFieldText(weekly.description, sjis("一行目\n二行目; 以上, \\ 終わり"));
+    views::setFieldText(weekly.description, sjis("一行目\r\n二行目; 以上, \\ 終わり"));
     views::setFieldText(weekly.location, sjis("本社 3F"));
     views::setFieldText(weekly.alarm, "20240108T005000Z");
     views::setFieldText(weekly.lastModified, "20231201T093000Z");

@@ -95,7 +95,7 @@ void setSlotText(AddressRecord &record, const SlotKind &kind, int slot, std::str
     const std::string_view kept = sjisCut(text, kind.textSize - 1);
     char *field = slotBytes(record, kind, slot);
     std::memset(field, 0, kind.textSize);
-    std::memcpy(field, kept.data(), kept.size());
+    kept.copy(field, kept.size()); // an empty view may hold no pointer at all
 }
 
 int32_t slotIcon(const AddressRecord &record, const SlotKind &kind, int slot)

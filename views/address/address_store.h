@@ -109,9 +109,12 @@ public:
     // calloc block the caller frees; null when no row is listed.
     void *BuildCardChain() const;
 
+    // The memory number a new entry takes: the lowest free one from 10 on, then below 10, under
+    // the limits; -1 when every one is taken.
+    int freeMemoryNumber() const;
+
 private:
     int ownerSlot() const;
-    int freeMemoryNumber() const;
     std::string iconText(int list, int32_t icon) const;
     std::vector<std::string> rowTexts(const AddressRecord &record) const;
     void writeRow(int position, int index);

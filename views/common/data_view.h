@@ -79,6 +79,8 @@ public:
     virtual void showStore() { showListedRows(); }
 
     QTreeWidget *list() const { return m_list; }
+    // The kind's core, for what works on its store directly (the exports).
+    const ViewCore &core() const { return *m_core; }
 
 signals:
     // Emitted when the selection or the rows change: selected rows and rows in the list.

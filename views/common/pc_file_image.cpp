@@ -5,6 +5,18 @@
 
 namespace views {
 
+int pcImageKind(const void *image, size_t size)
+{
+    const PcFileFormat *const formats[]
+        = {&BookmarkPcFile, &AddressPcFile, &MailPcFile, &SchedulePcFile};
+    for (int kind = 1; kind <= 4; ++kind) {
+        const char(&type)[4] = formats[kind - 1]->type;
+        if (size >= sizeof type && std::memcmp(image, type, sizeof type) == 0)
+            return kind;
+    }
+    return 0;
+}
+
 std::vector<unsigned char> buildPcImage(const PcFileFormat &format, const void *records,
                                         size_t count, uint32_t pluginCode)
 {

@@ -22,6 +22,10 @@ inline constexpr PcFileFormat AddressPcFile{"APC", 0x10002, 1001, 1552};
 inline constexpr PcFileFormat MailPcFile{"MPC", 0x10002, 1002, 800};
 inline constexpr PcFileFormat SchedulePcFile{"CPC", 0x10003, 1003, 664};
 
+// The view kind (1 bookmarks, 2 address book, 3 mail, 4 schedule) whose type text the size
+// bytes at image start with; 0 for none.
+int pcImageKind(const void *image, size_t size);
+
 // The 32-byte header of a PC data file; little-endian words.
 struct PcFileHeader
 {
