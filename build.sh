@@ -2,6 +2,7 @@
 # Sets up a Debian machine for Cellvane, builds it and then runs the editor or the tests.
 #   ./build.sh run    install what is missing, build, start the editor
 #   ./build.sh test   install what is missing, build, run every test
+#   ./build.sh package  install what is missing, build, make the Debian package in the build tree
 # BUILD_DIR and CMAKE_ARGS select another build tree and configuration.
 set -euo pipefail
 
@@ -10,7 +11,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 build_dir=${BUILD_DIR:-$here/build}
 packages=(cmake g++ ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev
           libbenchmark-dev binutils fonts-ipafont-gothic libical-dev python3-vobject
-          python3-icalendar)
+          python3-icalendar
+          # the Debian package and packaging/check_package.sh
+          dpkg-dev file desktop-file-utils libxml2-utils shared-mime-info libglib2.0-bin)
 
 install_missing_packages() {
     local missing=()
@@ -48,8 +51,13 @@ test)
     QT_QPA_PLATFORM=offscreen ctest --test-dir "$build_dir" --output-on-failure \
         --parallel "$(nproc)"
     ;;
+package)
+    install_missing_packages
+    build
+    (cd "$build_dir" && cpack -G DEB)
+    ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|package" >&2
     exit 2
     ;;
 esac

@@ -21,6 +21,8 @@ enum Command : int {
     CmdLoadFromCard = 1015,
     CmdSaveToCard = 1016,
     CmdNewData = 1017,
+    CmdExport = 1030,
+    CmdImport = 1031,
     CmdSelectAll = 32773,
     CmdViewItem = 32777,
     CmdSave = 32778,

@@ -108,6 +108,7 @@ bool FrameController::isEnabledForKind(int command, const views::ViewOperations 
     case CmdMainView:
         return true;
     case CmdSaveAs:
+    case CmdExport:
         return count > 0;
     case CmdDelete:
         return selected > 0;
@@ -141,7 +142,9 @@ bool FrameController::isEnabledForKind(int command, const views::ViewOperations 
             return count > 0 && count < EntryCeiling && count < addressCapacity;
         case CmdEdit:
             return selected >= 1;
+        // An import merges as a card load does, under the same limit.
         case CmdLoadFromCard:
+        case CmdImport:
             return count < EntryCeiling && count < addressCapacity;
         case CmdSaveToCard:
             return rows >= 1;
@@ -156,6 +159,7 @@ bool FrameController::isEnabledForKind(int command, const views::ViewOperations 
         case CmdEdit:
             return selected == 1;
         case CmdLoadFromCard:
+        case CmdImport:
             return count < EntryCeiling;
         case CmdSaveToCard:
             return rows >= 1;

@@ -10,6 +10,11 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    // Not named after argv[0], which is the /usr/bin link's name when installed: exported mail
+    // stays in ~/.cache/Cellvane/ however the editor is started, and the desktop matches its
+    // window to cellvane.desktop.
+    QApplication::setApplicationName("Cellvane");
+    QGuiApplication::setDesktopFileName("cellvane");
     app::CMobileApp::useDialogFont();
 
     app::QtSettingsStore settings;

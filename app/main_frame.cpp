@@ -4,13 +4,16 @@
 #include "app/button_bars.h"
 #include "app/card_transfer.h"
 #include "app/drive_select_dialog.h"
+#include "app/exchange_file_dialogs.h"
 #include "app/help_pages.h"
+#include "app/import_outcome.h"
 #include "app/mobile_rebar.h"
 #include "app/mobile_view.h"
 #include "app/model_select_dialog.h"
 #include "app/palette.h"
 #include "app/pc_file_dialogs.h"
 #include "app/progress_dialog.h"
+#include "app/qt_report_presenter.h"
 #include "app/string_table.h"
 #include "host/kind_limit_cache.h"
 #include "host/plugin_host.h"
@@ -37,6 +40,7 @@
 #include <QStatusTipEvent>
 
 #include <filesystem>
+#include <tuple>
 
 namespace app {
 namespace {
@@ -70,8 +74,20 @@ struct CMainFrame::FileCommands
         , chooser(progress, services.settings, services.messages, frame)
         , transfer({plugin, services.limits, services.messages, progress, cursor, chooser})
         , qtFileChooser(frame)
-        , pcFiles({services.plugins, services.messages, progress, cursor,
-                   services.pcFileChooser ? *services.pcFileChooser : qtFileChooser})
+        , qtReportPresenter(frame)
+        , reports(services.reportPresenter ? *services.reportPresenter : qtReportPresenter)
+        , pcFiles({services.plugins,
+                   services.messages,
+                   progress,
+                   cursor,
+                   services.pcFileChooser ? *services.pcFileChooser : qtFileChooser,
+                   {},
+                   &reports})
+        , qtExchangeChooser(frame)
+        , exchangeFiles(
+              {services.plugins, services.limits, services.messages, reports,
+               services.exchangeFileChooser ? *services.exchangeFileChooser : qtExchangeChooser,
+               cursor, clock})
     {
     }
 
@@ -82,7 +98,11 @@ struct CMainFrame::FileCommands
     QtCardChooser chooser;
     CardTransfer transfer;
     QtPcFileChooser qtFileChooser;
+    QtReportPresenter qtReportPresenter;
+    ReportPresenter &reports;
     PcFiles pcFiles;
+    QtExchangeFileChooser qtExchangeChooser;
+    ExchangeFiles exchangeFiles;
 };
 
 CMainFrame::CMainFrame(FrameServices services)
@@ -178,6 +198,11 @@ PcFiles &CMainFrame::pcFiles()
     return m_files->pcFiles;
 }
 
+ReportPresenter &CMainFrame::reportPresenter()
+{
+    return m_files->reports;
+}
+
 views::DataView *CMainFrame::dataView(int kind) const
 {
     return kind >= KindBookmark && kind <= KindSchedule ? m_views[static_cast<size_t>(kind - 1)]
@@ -211,6 +236,15 @@ void CMainFrame::createMenu()
     file->addAction(commandAction(CmdOpenPcFile, qtText(TextId::MenuOpen)));
     file->addAction(commandAction(CmdSaveAs, qtText(TextId::MenuSaveAs)));
     file->addAction(commandAction(CmdSave, qtText(TextId::MenuSave)));
+    file->addSeparator();
+    // Their prompts have no resource number to share with the command.
+    for (const auto &[command, label, prompt] :
+         {std::tuple{CmdExport, TextId::MenuExport, TextId::PromptExport},
+          std::tuple{CmdImport, TextId::MenuImport, TextId::PromptImport}}) {
+        QAction *action = commandAction(command, qtText(label));
+        action->setStatusTip(qtText(prompt));
+        file->addAction(action);
+    }
     // Linux desktops have no window menu: the about item closes the File menu instead.
     file->addSeparator();
     file->addAction(commandAction(CmdAbout, qtText(TextId::AboutMenuItem)));
@@ -391,6 +425,14 @@ void CMainFrame::executeCommand(int command)
         if (active)
             m_files->pcFiles.Save(*active, command == CmdSave);
         updateTitle();
+        break;
+    case CmdExport:
+        if (views::DataView *view = dataView(m_controller->viewKind()))
+            m_files->exchangeFiles.exportView(view->core());
+        break;
+    case CmdImport:
+        if (views::DataView *view = dataView(m_controller->viewKind()))
+            m_files->exchangeFiles.importInto(*view, importGroupsOf(view->core()));
         break;
     case CmdAdd:
     case CmdEdit:

@@ -25,7 +25,9 @@ class DataView;
 namespace app {
 
 class CMainMenuBar;
+class ExchangeFileChooser;
 class PcFileChooser;
+class ReportPresenter;
 class PcFiles;
 class CMainToolBar;
 class CMobileReBar;
@@ -46,6 +48,10 @@ struct FrameServices
     std::string programDirectory;
     // The PC files' dialogs; null for the system's file dialogs.
     PcFileChooser *pcFileChooser = nullptr;
+    // The export and import dialogs; null for the system's file dialogs.
+    ExchangeFileChooser *exchangeFileChooser = nullptr;
+    // Where reports of what was changed on the way go; null for the frame's report dialog.
+    ReportPresenter *reportPresenter = nullptr;
 };
 
 // The main window: the button bars, one visible view at a time (the picture view or one of the
@@ -63,6 +69,8 @@ public:
     views::DataView *dataView(int kind) const;
     // The PC data files of the views, for the reopening at start-up.
     PcFiles &pcFiles();
+    // Where the frame's reports go: FrameServices' presenter, else the frame's own dialog.
+    ReportPresenter &reportPresenter();
     CMobileView *pictureView() const { return m_picture; }
     CMainToolBar *viewBar() const { return m_toolBar; }
     QWidget *activeViewWidget() const;

@@ -9,42 +9,50 @@
 namespace app {
 namespace {
 
-std::optional<std::string> runDialog(QWidget *parent, int viewKind, const std::string &start,
-                                     QFileDialog::AcceptMode mode)
+std::optional<std::string> runPcFileDialog(QWidget *parent, int viewKind, const std::string &start,
+                                           bool save)
 {
     const PcFileDialogKind *kind = pcFileDialogKind(viewKind);
     if (!kind)
         return std::nullopt;
-    QFileDialog dialog(
-        parent, views::toQString(
-                    text(mode == QFileDialog::AcceptOpen ? TextId::MenuOpen : TextId::MenuSaveAs)));
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                       : QFileDialog::AnyFile);
+    return runFileDialog(
+        parent, {.title = views::toQString(text(save ? TextId::MenuSaveAs : TextId::MenuOpen)),
+                 .filter = views::toQString(kind->description),
+                 .defaultSuffix = QString::fromLatin1(kind->extension + 1),
+                 .save = save,
+                 .startFile = start});
+}
+
+} // namespace
+
+std::optional<std::string> runFileDialog(QWidget *parent, const FileDialogSetup &setup)
+{
+    QFileDialog dialog(parent, setup.title);
+    dialog.setAcceptMode(setup.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(setup.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::ReadOnly, false);
-    // The description carries its pattern, "ｱﾄﾞﾚｽ帳ﾃﾞｰﾀ (*.apc)", as Qt's filters do.
-    dialog.setNameFilter(views::toQString(kind->description));
-    // So that the overwrite question asks about the file really written.
-    dialog.setDefaultSuffix(QString::fromLatin1(kind->extension + 1));
-    if (!start.empty())
-        dialog.selectFile(QString::fromStdString(start));
+    dialog.setNameFilter(setup.filter);
+    dialog.setDefaultSuffix(setup.defaultSuffix);
+    // selectFile() of a folder would put the folder's name in the name box: a folder is set.
+    if (!setup.startFile.empty())
+        dialog.selectFile(QString::fromStdString(setup.startFile));
+    else if (!setup.startFolder.empty())
+        dialog.setDirectory(QString::fromStdString(setup.startFolder));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().front().toStdString();
 }
 
-} // namespace
-
 std::optional<std::string> QtPcFileChooser::chooseOpenPath(int viewKind,
                                                            const std::string &initialName)
 {
-    return runDialog(m_parent, viewKind, initialName, QFileDialog::AcceptOpen);
+    return runPcFileDialog(m_parent, viewKind, initialName, false);
 }
 
 std::optional<std::string> QtPcFileChooser::chooseSavePath(int viewKind,
                                                            const std::string &initialPath)
 {
-    return runDialog(m_parent, viewKind, initialPath, QFileDialog::AcceptSave);
+    return runPcFileDialog(m_parent, viewKind, initialPath, true);
 }
 
 } // namespace app

@@ -25,13 +25,18 @@ const PcFileDialogKind *pcFileDialogKind(int viewKind)
     return &Kinds[viewKind - 1];
 }
 
-std::string withPcFileExtension(const std::string &path, const PcFileDialogKind &kind)
+std::string withExtension(const std::string &path, const char *extension)
 {
     const size_t slash = path.find_last_of('/');
     const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
     if (nameStart == path.size() || path.find('.', nameStart) != std::string::npos)
         return path;
-    return path + kind.extension;
+    return path + extension;
+}
+
+std::string withPcFileExtension(const std::string &path, const PcFileDialogKind &kind)
+{
+    return withExtension(path, kind.extension);
 }
 
 std::optional<int> pcFileKind(const std::string &path)

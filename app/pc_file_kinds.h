@@ -19,8 +19,10 @@ struct PcFileDialogKind
 // another kind.
 const PcFileDialogKind *pcFileDialogKind(int viewKind);
 
-// path as chosen in a file dialog, with the kind's extension added when its file name has none
+// path as chosen in a file dialog, with extension (".apc") added when its file name has none
 // (a name ending in a dot has an empty one, and keeps it).
+std::string withExtension(const std::string &path, const char *extension);
+// withExtension with the kind's extension.
 std::string withPcFileExtension(const std::string &path, const PcFileDialogKind &kind);
 
 // The view kind (1 bookmarks, 2 address book, 3 mail, 4 schedule) of the PC data file at path

@@ -296,6 +296,12 @@ constexpr Entry Table[] = {
     {TextId::ScheduleImportNotEvent,
      sjis("予定（VEVENT）ではないため、%d 件を取り込みませんでした")},
     {TextId::ScheduleImportBeyondCapacity, sjis("%d 件を超えた予定 %d 件は取り込みませんでした")},
+    {TextId::MenuExport, sjis("エクスポート...")},
+    {TextId::MenuImport, sjis("インポート...")},
+    {TextId::PromptExport, sjis("ﾃﾞｰﾀを vCard などの形式で書き出します")},
+    {TextId::PromptImport, sjis("vCard などのﾌｧｲﾙからﾃﾞｰﾀを追加します")},
+    {TextId::ExportDialogTitle, sjis("エクスポート")},
+    {TextId::ImportDialogTitle, sjis("インポート")},
 };
 
 } // namespace

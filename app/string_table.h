@@ -217,6 +217,12 @@ enum class TextId {
     ScheduleImportNoVersion = 70729,
     ScheduleImportNotEvent = 70730,
     ScheduleImportBeyondCapacity = 70731,
+    MenuExport = 70950,
+    MenuImport = 70951,
+    PromptExport = 70952,
+    PromptImport = 70953,
+    ExportDialogTitle = 70954,
+    ImportDialogTitle = 70955,
 };
 
 // The Shift_JIS bytes of a text; an empty string for an id the table does not hold.

@@ -2,6 +2,7 @@
 
 #include "app/commands.h"
 #include "app/frame_controller.h"
+#include "app/import_outcome.h"
 #include "app/pc_file_io.h"
 #include "app/pc_file_kinds.h"
 #include "app/string_table.h"
@@ -13,7 +14,6 @@
 #include "exchange/view_export.h"
 #include "exchange/view_import.h"
 #include "platform/sjis_text.h"
-#include "views/address/address_view_core.h"
 #include "views/common/choice_lists.h"
 #include "views/common/view_core.h"
 
@@ -194,21 +194,16 @@ ExitStatus exportFile(CliSession &session, const CliRequest &request)
     return ExitSuccess;
 }
 
-// The text of the view import's error, about the file shown as shownPath.
-std::string importErrorText(exchange::ViewImportError error, int viewKind,
-                            const std::string &shownPath)
+// The bytes of the file at path, read whole; nothing, with the editor's message printed, when it
+// cannot be read.
+std::optional<app::PcFileBytes> readInput(CliMessages &messages, const std::string &path)
 {
-    switch (error) {
-    case exchange::ViewImportError::NotCalendar:
-        return app::formatText(TextId::ImportNotCalendar, shownPath.c_str());
-    case exchange::ViewImportError::UnsupportedVersion:
-        return app::formatText(TextId::ImportUnsupportedVersion, shownPath.c_str());
-    case exchange::ViewImportError::NotForKind:
-        return app::formatText(TextId::ImportNotForKind, app::viewKindName(viewKind));
-    case exchange::ViewImportError::None:
-        break;
-    }
-    return {};
+    app::PcFileBytes file = app::readPcFile(path);
+    if (file.result == app::PcFileBytes::Read)
+        return file;
+    messages.printError(app::formatText(TextId::PcOpenFailed, platform::utf8ToSjis(path).c_str(),
+                                        static_cast<unsigned>(file.systemError)));
+    return std::nullopt;
 }
 
 ExitStatus importFile(CliSession &session, const CliRequest &request)
@@ -220,12 +215,9 @@ ExitStatus importFile(CliSession &session, const CliRequest &request)
         messages.printError(app::formatText(TextId::CliImportFormatUnknown, shownSource.c_str()));
         return ExitFailure;
     }
-    const app::PcFileBytes source = app::readPcFile(request.source);
-    if (source.result != app::PcFileBytes::Read) {
-        messages.printError(app::formatText(TextId::PcOpenFailed, shownSource.c_str(),
-                                            static_cast<unsigned>(source.systemError)));
+    const std::optional<app::PcFileBytes> source = readInput(messages, request.source);
+    if (!source)
         return ExitFailure;
-    }
 
     const std::unique_ptr<views::ViewCore> core = session.makeCore(kind);
     std::error_code error;
@@ -236,14 +228,11 @@ ExitStatus importFile(CliSession &session, const CliRequest &request)
     const auto [folder, name] = app::splitPcFilePath(path);
     core->setPcFile(folder, name);
 
-    const views::GroupTable *groups
-        = kind == app::KindAddress ? &static_cast<views::AddressViewCore &>(*core).store().groups()
-                                   : nullptr;
     const exchange::ViewImport imported = exchange::importIntoView(
-        *core, {reinterpret_cast<const char *>(source.bytes.data()), source.bytes.size()},
-        {session.limits(), session.plugins(), groups});
+        *core, {reinterpret_cast<const char *>(source->bytes.data()), source->bytes.size()},
+        {session.limits(), session.plugins(), app::importGroupsOf(*core)});
     if (imported.error != exchange::ViewImportError::None) {
-        messages.printError(importErrorText(imported.error, kind, shownSource));
+        messages.printError(app::importErrorText(imported.error, kind, shownSource));
         return ExitFailure;
     }
     if (!imported.report.empty())
@@ -255,11 +244,7 @@ ExitStatus importFile(CliSession &session, const CliRequest &request)
     }
     if (imported.added > 0 && session.pcFiles().Save(*core, true) != app::PcSaveResult::Saved)
         return ExitFailure;
-    messages.printResult(
-        app::formatText(TextId::ImportAdded, shownSource.c_str(), imported.read, imported.added));
-    if (imported.added < imported.read)
-        messages.printResult(
-            app::formatText(TextId::ImportNotAllAdded, imported.read - imported.added));
+    messages.printResult(app::importSummaryText(imported, shownSource));
     return ExitSuccess;
 }
 
@@ -271,14 +256,11 @@ ExitStatus convertFile(CliSession &session, const CliRequest &request)
     const std::optional<int> target = session.modelIndex(request.targetModel);
     if (!target)
         return ExitUsage;
-    const app::PcFileBytes file = app::readPcFile(request.file);
-    if (file.result != app::PcFileBytes::Read) {
-        messages.printError(app::formatText(TextId::PcOpenFailed, shownFile.c_str(),
-                                            static_cast<unsigned>(file.systemError)));
+    const std::optional<app::PcFileBytes> file = readInput(messages, request.file);
+    if (!file)
         return ExitFailure;
-    }
     const exchange::PluginConversion converted = exchange::convertForPlugin(
-        session.plugins(), file.bytes.data(), file.bytes.size(), *target);
+        session.plugins(), file->bytes.data(), file->bytes.size(), *target);
     switch (converted.error) {
     case exchange::PluginConversionError::Damaged:
         messages.printError(app::text(TextId::PcFileDamaged));

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Redraws the editor's pictures (button bitmaps, window icon, BANNER.BMP, FIRST.BMP) into
-# resources/ with the picture maker. BUILD_DIR selects the build tree to build it in.
+# Redraws the editor's pictures (button bitmaps, window icon, the desktop's program icon,
+# BANNER.BMP, FIRST.BMP) into resources/ with the picture maker. BUILD_DIR selects the build
+# tree to build it in.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build_dir=${BUILD_DIR:-$here/build}

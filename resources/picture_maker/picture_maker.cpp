@@ -619,16 +619,22 @@ QImage firstPicture()
     return image;
 }
 
-QImage windowIcon()
+// The program's icon at the desktop's 128-pixel size.
+QImage programIcon()
 {
-    // Drawn large and scaled down, so the handset keeps its proportions at icon size.
     QImage image(128, 128, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     drawHandset(p, QRectF(34, 4, 60, 120), QColor(60, 90, 170), "");
     p.end();
-    return image.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return image;
+}
+
+QImage windowIcon()
+{
+    // Scaled down from the large drawing, so the handset keeps its proportions at icon size.
+    return programIcon().scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 } // namespace
@@ -643,6 +649,7 @@ int main(int argc, char *argv[])
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
     out.mkpath("bitmaps");
+    out.mkpath("icons");
     bool ok = true;
 
     // Bitmap numbers per button: normal, pressed, hover, disabled.
@@ -685,6 +692,7 @@ int main(int argc, char *argv[])
                        out.filePath(QString("bitmaps/%1.png").arg(entry.ids[i])), "PNG");
     }
     ok &= save(windowIcon(), out.filePath("bitmaps/128.png"), "PNG");
+    ok &= save(programIcon(), out.filePath("icons/cellvane.png"), "PNG");
     ok &= saveBmp(banner(), out.filePath("BANNER.BMP"));
     ok &= saveBmp(firstPicture(), out.filePath("FIRST.BMP"));
     return ok ? 0 : 1;

@@ -1,17 +1,22 @@
 // Starts the editor from a program directory with throw-away settings, shows each view in turn
 // and saves a picture of the main window per view; then loads a copy of a sample card into the
-// address book and saves pictures of the book, its editors and the drive dialog.
-//   cellvane_screenshots PROGRAM_DIR OUTPUT_DIR SAMPLE_CARD
+// address book and saves pictures of the book, its editors and the drive dialog; last the File
+// menu and the report of importing VCARD (by default the sample card's address book file).
+//   cellvane_screenshots PROGRAM_DIR OUTPUT_DIR SAMPLE_CARD [VCARD]
 
 #include "app/about_dialog.h"
 #include "app/card_transfer.h"
 #include "app/commands.h"
 #include "app/drive_select_dialog.h"
+#include "app/exchange_files.h"
+#include "app/import_outcome.h"
 #include "app/main_frame.h"
 #include "app/mobile_app.h"
 #include "app/model_select_dialog.h"
 #include "app/progress_dialog.h"
 #include "app/qt_settings_store.h"
+#include "app/report_dialog.h"
+#include "app/report_presenter.h"
 #include "app/splash_window.h"
 #include "platform/clock.h"
 #include "views/address/address_edit_dialog.h"
@@ -29,6 +34,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -358,13 +365,89 @@ bool saveScheduleShots(app::CMobileApp &mobile, platform::MessageBoxes &messages
     return saved;
 }
 
+// Saves a picture of each import report instead of waiting for its OK.
+class GrabbedReports : public app::ReportPresenter
+{
+public:
+    GrabbedReports(QWidget *parent, QString file)
+        : m_parent(parent)
+        , m_file(std::move(file))
+    {
+    }
+    void showReport(const std::string &summary, const exchange::ImportReport &report) override
+    {
+        app::ReportDialog dialog(summary, report, m_parent);
+        m_saved = grabDialog(dialog, m_file);
+    }
+    bool saved() const { return m_saved; }
+
+private:
+    QWidget *m_parent;
+    QString m_file;
+    bool m_saved = false;
+};
+
+// The import dialog answered with one file; nothing is exported.
+class FixedExchangeFile : public app::ExchangeFileChooser
+{
+public:
+    explicit FixedExchangeFile(std::string path)
+        : m_path(std::move(path))
+    {
+    }
+    std::optional<std::string> chooseExportPath(const exchange::ExchangeFormat &,
+                                                const std::string &) override
+    {
+        return std::nullopt;
+    }
+    std::optional<std::string> chooseImportPath(const exchange::ExchangeFormat &,
+                                                const std::string &) override
+    {
+        return m_path;
+    }
+
+private:
+    std::string m_path;
+};
+
+// The exchange pictures: the File menu over the emptied address book, then the report of
+// importing vCard into it as the import command does, and the book it leaves.
+bool saveExchangeShots(app::CMobileApp &mobile, platform::MessageBoxes &messages,
+                       const std::string &vCard, const QDir &out)
+{
+    app::CMainFrame *frame = mobile.frame();
+    frame->executeCommand(app::CmdAddressView);
+    views::DataView *view = frame->dataView(app::KindAddress);
+    view->setModified(false);
+    view->newData();
+    frame->executeCommand(app::CmdAddressView);
+    QMenu *file = frame->menuBar()->actions().at(0)->menu();
+    file->popup(frame->mapToGlobal(QPoint(0, 0)));
+    settle();
+    bool saved = file->grab().save(out.filePath("file-menu.png"));
+    file->close();
+
+    GrabbedReports reports(frame, out.filePath("import-report.png"));
+    FixedExchangeFile chooser(vCard);
+    app::WaitCursor busy;
+    platform::SystemClock clock;
+    app::ExchangeFiles files(
+        {mobile.plugins(), mobile.limits(), messages, reports, chooser, busy, clock});
+    files.importInto(*view, app::importGroupsOf(view->core()));
+    frame->executeCommand(app::CmdAddressView);
+    settle();
+    saved &= reports.saved();
+    saved &= frame->grab().save(out.filePath("view-address-imported.png"));
+    return saved;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s PROGRAM_DIR OUTPUT_DIR SAMPLE_CARD\n", argv[0]);
+    if (argc != 4 && argc != 5) {
+        std::fprintf(stderr, "usage: %s PROGRAM_DIR OUTPUT_DIR SAMPLE_CARD [VCARD]\n", argv[0]);
         return 2;
     }
     app::CMobileApp::useDialogFont();
@@ -416,6 +499,8 @@ int main(int argc, char *argv[])
     saved &= saveMailShots(mobile, messages, argv[3], out);
     saved &= saveBookmarkShots(mobile, messages, argv[3], out);
     saved &= saveScheduleShots(mobile, messages, argv[3], out);
+    saved &= saveExchangeShots(
+        mobile, messages, argc == 5 ? argv[4] : std::string(argv[3]) + "/SD_PIM/PIM00001.VCF", out);
     mobile.exit();
     return saved ? 0 : 1;
 }

@@ -153,6 +153,25 @@ const RuleCase RuleCases[] = {
     {"ScheduleLoadAtCeiling", 4, CmdLoadFromCard, 1000, 1000, 0, false},
     {"ScheduleSaveCardWithRows", 4, CmdSaveToCard, 1, 1, 0, true},
     {"ScheduleViewItemNever", 4, CmdViewItem, 1, 1, 1, false},
+    // export: every kind with entries; import: the address book and the schedule, merging
+    // under their card load's limits
+    {"ExportNeedsADataView", 0, CmdExport, 0, 0, 0, false},
+    {"ImportNeedsADataView", 0, CmdImport, 0, 0, 0, false},
+    {"BookmarkExportWithEntries", 1, CmdExport, 1, 1, 0, true},
+    {"BookmarkExportWithoutEntries", 1, CmdExport, 0, 0, 0, false},
+    {"BookmarkImportNever", 1, CmdImport, 0, 0, 0, false},
+    {"AddressExportWithEntries", 2, CmdExport, 1, 1, 0, true},
+    {"AddressExportOwnersEntryAlone", 2, CmdExport, 0, 1, 0, false},
+    {"AddressImportEmpty", 2, CmdImport, 0, 0, 0, true},
+    {"AddressImportBelowCapacity", 2, CmdImport, 749, 749, 0, true},
+    {"AddressImportAtCapacity", 2, CmdImport, 750, 750, 0, false},
+    {"AddressImportWithoutLimits", 2, CmdImport, 0, 0, 0, false, T::Odd},
+    {"MailExportWithEntries", 3, CmdExport, 3, 3, 0, true},
+    {"MailExportWithoutEntries", 3, CmdExport, 0, 0, 0, false},
+    {"MailImportNever", 3, CmdImport, 0, 0, 0, false},
+    {"ScheduleExportWithEntries", 4, CmdExport, 1, 1, 0, true},
+    {"ScheduleImportBelowCeiling", 4, CmdImport, 999, 999, 0, true},
+    {"ScheduleImportAtCeiling", 4, CmdImport, 1000, 1000, 0, false},
 };
 
 INSTANTIATE_TEST_SUITE_P(CommandTable, FrameEnableRuleTest, testing::ValuesIn(RuleCases),

@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTimer>
 
 #include <cstddef>
@@ -275,6 +276,32 @@ TEST_F(MainFrameTest, SaveAsNamesTheFileAndCtrlSThenWritesWithoutADialog)
     frame->executeCommand(CmdOpenPcFile);
     EXPECT_EQ(view(KindBookmark).listRowCount(), 2);
     EXPECT_EQ(frame->windowTitle(), "marks.bpc - Cellvane");
+}
+
+TEST_F(MainFrameTest, FileMenuOffersExportAndImportBelowTheSaves)
+{
+    QMenu *file = frame->menuBar()->actions().at(0)->menu();
+    ASSERT_NE(file, nullptr);
+    QStringList items;
+    for (const QAction *action : file->actions())
+        items << (action->isSeparator() ? QString("-") : action->text());
+    EXPECT_EQ(items,
+              QStringList({QString::fromUtf8("新規作成"), "-", QString::fromUtf8("開く"),
+                           QString::fromUtf8("別名で保存"), QString::fromUtf8("上書き保存"), "-",
+                           QString::fromUtf8("エクスポート..."), QString::fromUtf8("インポート..."),
+                           "-", qt(TextId::AboutMenuItem), "-", qt(TextId::MenuExit)}));
+    EXPECT_EQ(file->actions().at(6)->statusTip(), qt(TextId::PromptExport));
+    EXPECT_EQ(file->actions().at(7)->statusTip(), qt(TextId::PromptImport));
+
+    const auto enabled = [&] {
+        emit file->aboutToShow();
+        return std::pair{file->actions().at(6)->isEnabled(), file->actions().at(7)->isEnabled()};
+    };
+    EXPECT_EQ(enabled(), std::pair(false, false)) << "the picture view";
+    frame->executeCommand(CmdAddressView);
+    EXPECT_EQ(enabled(), std::pair(false, true)) << "an empty address book";
+    frame->executeCommand(CmdMailView);
+    EXPECT_EQ(enabled(), std::pair(false, false)) << "mail imports nothing";
 }
 
 TEST_F(MainFrameTest, ContextMenuOffersTheViewsCommandsByTheRules)

@@ -1,6 +1,7 @@
 #include "app/pc_file_io.h"
 #include "app/pc_file_kinds.h"
 #include "common/sjis_literal.h"
+#include "full_disk.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -26,22 +27,6 @@ std::string contentOf(const std::string &path)
 std::span<const unsigned char> bytesOf(const std::string &text)
 {
     return {reinterpret_cast<const unsigned char *>(text.data()), text.size()};
-}
-
-// A disk that takes limit bytes and then is full.
-app::WriteBytes failingAfter(size_t limit)
-{
-    return [limit, written = size_t{0}](int fd, const void *data, size_t size) mutable -> ssize_t {
-        if (written >= limit) {
-            errno = ENOSPC;
-            return -1;
-        }
-        const size_t now = std::min(size, limit - written);
-        const ssize_t result = ::write(fd, data, now);
-        if (result > 0)
-            written += static_cast<size_t>(result);
-        return result;
-    };
 }
 
 TEST(PcFileIoTest, ReadsAFileWholeAndReportsWhyItCouldNot)

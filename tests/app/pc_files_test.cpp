@@ -4,6 +4,7 @@
 #include "app/report_presenter.h"
 #include "app/string_table.h"
 #include "card_fakes.h"
+#include "full_disk.h"
 #include "host/plugin_host.h"
 #include "records.h"
 #include "tests/support/temp_dir.h"
@@ -48,21 +49,6 @@ uint32_t wordAt(const std::vector<unsigned char> &bytes, size_t offset)
     uint32_t word = 0;
     std::memcpy(&word, bytes.data() + offset, sizeof word);
     return word;
-}
-
-// A disk that takes limit bytes and then is full.
-app::WriteBytes failingAfter(size_t limit)
-{
-    return [limit, written = size_t{0}](int fd, const void *data, size_t size) mutable -> ssize_t {
-        if (written >= limit) {
-            errno = ENOSPC;
-            return -1;
-        }
-        const ssize_t result = ::write(fd, data, std::min(size, limit - written));
-        if (result > 0)
-            written += static_cast<size_t>(result);
-        return result;
-    };
 }
 
 class PcFilesTest : public testing::Test
