@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Renders the main window in each of its views (offscreen) into docs/, and the address book
 # loaded from a copy of the sample card in scripts/screenshots/sample-card with its editors and
-# the drive dialog, then the File menu and the report of importing the card's address book file.
+# the drive dialog, then the File menu and the report of importing the card's address book file,
+# and the report of converting a schedule saved under another model.
 # BUILD_DIR selects the build tree, whose bin/ is the program directory used.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)

@@ -13,6 +13,9 @@
 #include "app/main_frame.h"
 #include "app/mobile_app.h"
 #include "app/model_select_dialog.h"
+#include "app/pc_file_dialogs.h"
+#include "app/pc_file_io.h"
+#include "app/pc_files.h"
 #include "app/progress_dialog.h"
 #include "app/qt_settings_store.h"
 #include "app/report_dialog.h"
@@ -441,6 +444,54 @@ bool saveExchangeShots(app::CMobileApp &mobile, platform::MessageBoxes &messages
     return saved;
 }
 
+// Every question answered Yes, nothing else shown.
+class YesMessages : public platform::MessageBoxes
+{
+public:
+    platform::MessageAnswer show(const platform::Message &message) override
+    {
+        return message.buttons == platform::MessageButtons::Ok ? platform::MessageAnswer::Ok
+                                                               : platform::MessageAnswer::Yes;
+    }
+};
+
+// The report of converting the schedule as the P505i would have saved it, opened under the
+// current SH505i with the conversion accepted, and the schedule it leaves.
+bool saveConversionShots(app::CMobileApp &mobile, const QDir &out)
+{
+    host::PluginHost &plugins = mobile.plugins();
+    const int current = plugins.currentIndex();
+    if (!plugins.selectByModelName("DoCoMo P505i"))
+        return false;
+    const uint32_t p505iCode = plugins.getPluginCode();
+    plugins.select(current);
+
+    app::CMainFrame *frame = mobile.frame();
+    frame->executeCommand(app::CmdScheduleView);
+    views::DataView *view = frame->dataView(app::KindSchedule);
+    const std::vector<unsigned char> image = view->buildPcImage(p505iCode);
+    const QTemporaryDir folder;
+    const std::string path = folder.filePath("p505i.cpc").toStdString();
+    if (app::replaceFile(path, image) != 0)
+        return false;
+    view->setModified(false);
+
+    YesMessages yes;
+    GrabbedReports reports(frame, out.filePath("conversion-report.png"));
+    platform::SystemClock clock;
+    app::ProgressDialog progress(clock, frame);
+    app::WaitCursor busy;
+    app::QtPcFileChooser chooser(frame);
+    app::PcFiles files({plugins, yes, progress, busy, chooser, {}, &reports});
+    bool saved = files.OpenPath(*view, path);
+    frame->executeCommand(app::CmdScheduleView);
+    settle();
+    saved &= reports.saved();
+    saved &= frame->grab().save(out.filePath("view-schedule-converted.png"));
+    view->setModified(false); // nothing to offer for saving at the end
+    return saved;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -501,6 +552,7 @@ int main(int argc, char *argv[])
     saved &= saveScheduleShots(mobile, messages, argv[3], out);
     saved &= saveExchangeShots(
         mobile, messages, argc == 5 ? argv[4] : std::string(argv[3]) + "/SD_PIM/PIM00001.VCF", out);
+    saved &= saveConversionShots(mobile, out);
     mobile.exit();
     return saved ? 0 : 1;
 }
