@@ -43,7 +43,7 @@ struct ImportModel
 
 // Reads bytes as the view kind's format and merges the entries into view as a card load does
 // (view.mergeCardBlock: duplicates skipped, the view's limit, memory numbers another entry
-// holds renumbered), the added rows selected and the view refreshed when any was added. On an
+// holds renumbered), the selection cleared first and the view refreshed when any was added. On an
 // error the view is unchanged.
 ViewImport importIntoView(views::ViewOperations &view, std::string_view bytes,
                           const ImportModel &model);

@@ -87,9 +87,12 @@ TEST_F(ExchangeCommandsTest, ImportShowsTheEntriesUnsavedAndExportWritesThem)
 
 TEST_F(ExchangeCommandsTest, WithoutAPresenterGivenTheFrameShowsItsReportDialog)
 {
+    const std::string longest = EXCHANGE_CORPUS "/symbian-versit/Longest.vcf";
+    if (!std::filesystem::exists(longest))
+        GTEST_SKIP() << "no sample corpus at " << EXCHANGE_CORPUS;
     const std::unique_ptr<CMainFrame> frame = makeFrame(nullptr);
     frame->executeCommand(CmdAddressView);
-    chooser.answers = {std::string(EXCHANGE_CORPUS "/symbian-versit/Longest.vcf")};
+    chooser.answers = {longest};
     QString summary;
     QString report;
     QWidget *parent = nullptr;

@@ -215,6 +215,8 @@ TEST_F(ExchangeFilesTest, ALongCorpusCardIsCutToTheModelAndTheReportSaysSo)
     book.setPcFile(dir.path() + "/", "book.apc");
     book.setModified(false);
     const std::string longest = EXCHANGE_CORPUS "/symbian-versit/Longest.vcf";
+    if (!fs::exists(longest))
+        GTEST_SKIP() << "no sample corpus at " << EXCHANGE_CORPUS;
     EXPECT_TRUE(importFile(book, longest));
     EXPECT_EQ(chooser.asked, std::vector<std::string>{"import *.vcf " + dir.path() + "/"})
         << "the dialog starts in the view's folder";
