@@ -50,17 +50,15 @@ std::vector<Record> recordsOf(const Store &store)
     return records;
 }
 
-// The store of a kind as the source model's view holds it.
+// The store takes every entry the file holds: what the target cannot hold is the conversion's
+// to fit and report, not the load's to drop unseen.
 template<typename Store>
-void setLimits(Store &, const ModelTables &)
+void takeEverything(Store &)
 {
 }
-void setLimits(views::AddressStore &store, const ModelTables &from)
+void takeEverything(views::AddressStore &store)
 {
-    const AddressLimits &limits = from.address;
-    const bool table = limits.capacity > 0;
-    store.setLimits({table ? limits.capacity : views::AddressStore::OrdinaryCeiling,
-                     table && limits.numbersBelowCapacity != 0, limits.ownerRequired != 0});
+    store.setLimits({views::AddressStore::OrdinaryCeiling, false, false});
 }
 
 // Loads image into a store of its kind, the records fitted by convert, written for to.
@@ -70,7 +68,7 @@ void convertRecords(const unsigned char *image, size_t size, const views::PcFile
                     ModelConversion &result)
 {
     Store store;
-    setLimits(store, from);
+    takeEverything(store);
     if (store.LoadPcBlock(image, size, pluginCodeOf(image)) != -1)
         return;
     const std::vector<Record> records = recordsOf<Record>(store);

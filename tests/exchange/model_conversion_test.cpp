@@ -197,6 +197,23 @@ TEST_F(ModelConversionTest, MemoryNumbersBeyondTheTargetAreRenumberedAndEntriesB
     EXPECT_EQ(result.report.entries, expected) << exchange::reportText(result.report);
 }
 
+TEST_F(ModelConversionTest, EveryEntryOfTheFileIsConvertedWhatTheSourceModelWouldHaveTaken)
+{
+    small.address.capacity = 3; // a file that opens under any model may hold more
+    const std::vector<AddressRecord> book
+        = {person(500, "a"), person(501, "b"), person(502, "c"), person(503, "d")};
+    const exchange::ModelConversion result
+        = convert(imageOf(views::AddressPcFile, book, 0), small, roomy);
+    ASSERT_TRUE(result.converted);
+    EXPECT_EQ(result.read, 4);
+    EXPECT_EQ(result.kept, 4);
+    EXPECT_TRUE(result.report.empty()) << exchange::reportText(result.report);
+    const std::vector<AddressRecord> records
+        = recordsOf<AddressRecord>(views::AddressPcFile, result.image, 0x101);
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(records[3].memoryNumber, 503);
+}
+
 ScheduleRecord entry(const char *start, const char *end, const char *summary)
 {
     ScheduleRecord record{};
