@@ -1,6 +1,7 @@
 #include "card_transfer.h"
 
 #include "app/commands.h"
+#include "app/shown_message.h"
 #include "common/data_block.h"
 #include "common/data_kind.h"
 #include "common/owned_block.h"
@@ -52,17 +53,6 @@ constexpr CodeText SaveErrorTexts[] = {
 };
 
 using Block = OwnedBlock<>;
-
-Message message(std::string text, TextId caption, MessageIcon icon,
-                MessageButtons buttons = MessageButtons::Ok)
-{
-    Message shown;
-    shown.text = std::move(text);
-    shown.caption = app::text(caption);
-    shown.icon = icon;
-    shown.buttons = buttons;
-    return shown;
-}
 
 // The records along next from first; none for a chain that runs in a circle.
 std::vector<void *> chainRecords(void *first)
@@ -162,8 +152,8 @@ int CardTransfer::loadFromRoot(views::ViewOperations &view, const CardRoot &root
     const int total = countCardFiles(tree);
     if (total == 0) {
         m_services.messages.show(
-            message(formatText(TextId::NoCardFiles, cardDisplayName(root).c_str()),
-                    TextId::CaptionInformation, MessageIcon::None));
+            shownMessage(formatText(TextId::NoCardFiles, cardDisplayName(root).c_str()),
+                         TextId::CaptionInformation, MessageIcon::None));
         return -1;
     }
     m_services.progress.open(TextId::CardLoadTitle, TextId::CardLoadText);
@@ -214,8 +204,9 @@ void CardTransfer::reportLoad(views::ViewOperations &view, int added)
 {
     if (added > 0) {
         view.refresh();
-        m_services.messages.show(message(formatText(TextId::LoadedCount, added),
-                                         TextId::CaptionInformation, MessageIcon::Information));
+        m_services.messages.show(shownMessage(formatText(TextId::LoadedCount, added),
+                                              TextId::CaptionInformation,
+                                              MessageIcon::Information));
         return;
     }
     // The address book may be full for the model before it reaches the view's ceiling.
@@ -225,10 +216,10 @@ void CardTransfer::reportLoad(views::ViewOperations &view, int added)
         if (capacity > 0 && capacity < limit)
             limit = capacity;
     }
-    m_services.messages.show(message(view.entryCount() >= limit
-                                         ? formatText(TextId::LoadLimitReached, limit)
-                                         : std::string(text(TextId::LoadAllDuplicates)),
-                                     TextId::CaptionInformation, MessageIcon::Information));
+    m_services.messages.show(shownMessage(view.entryCount() >= limit
+                                              ? formatText(TextId::LoadLimitReached, limit)
+                                              : std::string(text(TextId::LoadAllDuplicates)),
+                                          TextId::CaptionInformation, MessageIcon::Information));
 }
 
 void CardTransfer::saveToCard(views::ViewOperations &view)
@@ -285,8 +276,9 @@ int CardTransfer::saveEachEntry(views::ViewOperations &view, const CardRoot &roo
     if (cardFull)
         showCardFull(root);
     if (written > 0) {
-        m_services.messages.show(message(formatText(TextId::SavedEntries, written),
-                                         TextId::CaptionInformation, MessageIcon::Information));
+        m_services.messages.show(shownMessage(formatText(TextId::SavedEntries, written),
+                                              TextId::CaptionInformation,
+                                              MessageIcon::Information));
     }
     if (failure)
         showPluginError(*failure, &failedFile);
@@ -329,8 +321,8 @@ int CardTransfer::saveWholeKind(views::ViewOperations &view, const CardRoot &roo
         return 0;
     }
     m_services.messages.show(
-        message(formatText(TextId::CardFileSaved, file->stem.c_str(), file->extension.c_str()),
-                TextId::CaptionConfirmation, MessageIcon::Information));
+        shownMessage(formatText(TextId::CardFileSaved, file->stem.c_str(), file->extension.c_str()),
+                     TextId::CaptionConfirmation, MessageIcon::Information));
     return 1;
 }
 
@@ -350,14 +342,14 @@ bool CardTransfer::addressChainMayBeWritten(const void *first)
             outOfRange = true;
     }
     if (limits.word(KindAddress, OwnerRequiredWord).value_or(0) != 0 && !ownerPresent) {
-        m_services.messages.show(
-            message(text(TextId::OwnerEntryMissing), TextId::CaptionError, MessageIcon::Warning));
+        m_services.messages.show(shownMessage(text(TextId::OwnerEntryMissing), TextId::CaptionError,
+                                              MessageIcon::Warning));
         return false;
     }
     if (limits.word(KindAddress, NumbersBelowCapacityWord).value_or(0) != 0 && outOfRange) {
-        const MessageAnswer answer = m_services.messages.show(
-            message(formatText(TextId::MemoryNumbersBeyondPhone, capacity - 1),
-                    TextId::CaptionConfirmation, MessageIcon::Exclamation, MessageButtons::YesNo));
+        const MessageAnswer answer = m_services.messages.show(shownMessage(
+            formatText(TextId::MemoryNumbersBeyondPhone, capacity - 1), TextId::CaptionConfirmation,
+            MessageIcon::Exclamation, MessageButtons::YesNo));
         return answer == MessageAnswer::Yes;
     }
     return true;
@@ -365,8 +357,9 @@ bool CardTransfer::addressChainMayBeWritten(const void *first)
 
 void CardTransfer::showCardFull(const CardRoot &root)
 {
-    m_services.messages.show(message(formatText(TextId::CardFull, cardDisplayName(root).c_str()),
-                                     TextId::CaptionError, MessageIcon::Warning));
+    m_services.messages.show(
+        shownMessage(formatText(TextId::CardFull, cardDisplayName(root).c_str()),
+                     TextId::CaptionError, MessageIcon::Warning));
 }
 
 std::string pluginErrorText(int code, const CardFileName *file)
@@ -393,7 +386,7 @@ std::string pluginErrorText(int code, const CardFileName *file)
 void CardTransfer::showPluginError(int code, const CardFileName *file)
 {
     m_services.messages.show(
-        message(pluginErrorText(code, file), TextId::CaptionError, MessageIcon::Warning));
+        shownMessage(pluginErrorText(code, file), TextId::CaptionError, MessageIcon::Warning));
 }
 
 } // namespace app

@@ -4,6 +4,7 @@
 #include "app/import_outcome.h"
 #include "app/pc_file_kinds.h"
 #include "app/report_presenter.h"
+#include "app/shown_message.h"
 #include "app/string_table.h"
 #include "exchange/exchange_formats.h"
 #include "exchange/view_export.h"
@@ -32,15 +33,6 @@ std::string shownName(const std::string &path)
 std::string shownPath(const std::string &path)
 {
     return platform::utf8ToSjis(path);
-}
-
-platform::Message notice(std::string text, TextId caption, MessageIcon icon)
-{
-    platform::Message shown;
-    shown.text = std::move(text);
-    shown.caption = app::text(caption);
-    shown.icon = icon;
-    return shown;
 }
 
 // Where the export dialog of view starts.
@@ -83,14 +75,15 @@ bool ExchangeFiles::exportView(const views::ViewCore &core)
                             m_services.write);
     }
     if (error != 0) {
-        m_services.messages.show(notice(formatText(TextId::PcCreateFailed, shownPath(path).c_str(),
-                                                   static_cast<unsigned>(error)),
-                                        TextId::CaptionError, MessageIcon::Warning));
+        m_services.messages.show(
+            shownMessage(formatText(TextId::PcCreateFailed, shownPath(path).c_str(),
+                                    static_cast<unsigned>(error)),
+                         TextId::CaptionError, MessageIcon::Warning));
         return false;
     }
     m_services.messages.show(
-        notice(formatText(TextId::Exported, core.entryCount(), shownName(path).c_str()),
-               TextId::CaptionInformation, MessageIcon::Information));
+        shownMessage(formatText(TextId::Exported, core.entryCount(), shownName(path).c_str()),
+                     TextId::CaptionInformation, MessageIcon::Information));
     return true;
 }
 
@@ -105,7 +98,7 @@ bool ExchangeFiles::importInto(views::ViewOperations &view, const views::GroupTa
         return false;
     const auto failed = [this](std::string message) {
         m_services.messages.show(
-            notice(std::move(message), TextId::CaptionError, MessageIcon::Warning));
+            shownMessage(std::move(message), TextId::CaptionError, MessageIcon::Warning));
         return false;
     };
 

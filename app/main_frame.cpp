@@ -39,7 +39,6 @@
 #include <QStackedWidget>
 #include <QStatusTipEvent>
 
-#include <filesystem>
 #include <tuple>
 
 namespace app {
@@ -588,13 +587,11 @@ void CMainFrame::applyPlacement(const FramePlacement &stored)
 
 bool CMainFrame::openDocument(const std::string &path)
 {
-    std::error_code error;
-    const std::string absolute = std::filesystem::absolute(path, error).lexically_normal().string();
-    const std::optional<int> kind = m_files->pcFiles.DocumentKind(absolute);
+    const std::optional<int> kind = m_files->pcFiles.DocumentKind(path);
     if (!kind)
         return false;
     showKind(*kind);
-    const bool opened = m_files->pcFiles.OpenPath(*dataView(*kind), absolute);
+    const bool opened = m_files->pcFiles.OpenPath(*dataView(*kind), path);
     updateTitle();
     updateCommandStates();
     return opened;

@@ -84,8 +84,9 @@ public:
     // Shows view kind 0 to 4 with its bars, latched view button and title.
     void showKind(int kind);
 
-    // Opens the PC data file at path (relative to the working folder) in the view of its kind,
-    // shown, as Ctrl+O opens a chosen file; its messages when it cannot. True when it opened.
+    // Opens the PC data file at path (absolute: the view keeps its folder) in the view of its
+    // kind, shown, as Ctrl+O opens a chosen file; its messages when it cannot. True when it
+    // opened.
     bool openDocument(const std::string &path);
     // Shows the window restored and above the others, for a document another copy handed on.
     void bringToFront();

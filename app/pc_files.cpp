@@ -3,11 +3,13 @@
 #include "app/frame_controller.h"
 #include "app/pc_file_kinds.h"
 #include "app/report_presenter.h"
+#include "app/shown_message.h"
 #include "app/string_table.h"
 #include "exchange/plugin_conversion.h"
 #include "host/plugin_host.h"
 #include "platform/sjis_text.h"
 #include "platform/user_interaction.h"
+#include "views/common/pc_file_image.h"
 #include "views/common/view_operations.h"
 
 #include <cerrno>
@@ -22,11 +24,7 @@ constexpr size_t PluginCodeOffset = 28;
 
 platform::Message warning(std::string text, TextId caption = TextId::CaptionError)
 {
-    platform::Message shown;
-    shown.text = std::move(text);
-    shown.caption = app::text(caption);
-    shown.icon = MessageIcon::Warning;
-    return shown;
+    return shownMessage(std::move(text), caption, MessageIcon::Warning);
 }
 
 // The file named in a message: the system's path, shown in Shift_JIS like every text.
@@ -52,11 +50,18 @@ PcFiles::PcFiles(PcFileServices services)
 
 PcLoadResult PcFiles::LoadPcFile(views::ViewOperations &view, const std::string &path, bool show)
 {
+    PcFileBytes file;
+    return load(view, path, show, file);
+}
+
+PcLoadResult PcFiles::load(views::ViewOperations &view, const std::string &path, bool show,
+                           PcFileBytes &file)
+{
     m_loadedPluginCode = 0;
     if (path.empty())
         return PcLoadResult::Rejected;
     const BusyScope busy(m_services.busy);
-    const PcFileBytes file = readPcFile(path);
+    file = readPcFile(path);
     switch (file.result) {
     case PcFileBytes::TooLarge:
         return PcLoadResult::Rejected;
@@ -145,9 +150,11 @@ std::optional<int> PcFiles::DocumentKind(const std::string &path)
     case PcFileBytes::Read:
         break;
     }
-    const std::optional<int> kind = pcFileKind(path);
-    if (!kind)
+    const int kind = views::pcImageKind(file.bytes.data(), file.bytes.size());
+    if (kind == 0) {
         m_services.messages.show(warning(text(TextId::PcFileDamaged)));
+        return std::nullopt;
+    }
     return kind;
 }
 
@@ -155,7 +162,8 @@ bool PcFiles::read(views::ViewOperations &view, const std::string &path)
 {
     m_services.progress.open(TextId::PcLoadTitle, TextId::PcLoadText);
     m_services.progress.start(1);
-    const PcLoadResult result = LoadPcFile(view, path, true);
+    PcFileBytes file;
+    const PcLoadResult result = load(view, path, true, file);
     if (result == PcLoadResult::Loaded) {
         m_services.progress.setPos(1);
         m_services.progress.finish();
@@ -166,30 +174,26 @@ bool PcFiles::read(views::ViewOperations &view, const std::string &path)
     }
     m_services.progress.finish();
     m_services.messages.show(warning(rejectionMessage(result)));
-    return result == PcLoadResult::OtherPlugin && offerConversion(view, path);
+    return result == PcLoadResult::OtherPlugin && offerConversion(view, path, file.bytes);
 }
 
-bool PcFiles::offerConversion(views::ViewOperations &view, const std::string &path)
+bool PcFiles::offerConversion(views::ViewOperations &view, const std::string &path,
+                              const std::vector<unsigned char> &bytes)
 {
     host::PluginHost &plugins = m_services.plugins;
     const std::optional<std::string> current = plugins.currentModelName();
     if (plugins.indexOfPluginCode(m_loadedPluginCode) < 0 || !current)
         return false;
-    platform::Message question = warning(formatText(TextId::ConvertQuestion, current->c_str()),
-                                         TextId::CaptionConfirmation);
-    question.icon = MessageIcon::Question;
-    question.buttons = platform::MessageButtons::YesNo;
+    platform::Message question = shownMessage(formatText(TextId::ConvertQuestion, current->c_str()),
+                                              TextId::CaptionConfirmation, MessageIcon::Question,
+                                              platform::MessageButtons::YesNo);
     question.defaultAnswer = platform::MessageAnswer::No;
     if (m_services.messages.show(question) != platform::MessageAnswer::Yes)
         return false;
 
     const BusyScope busy(m_services.busy);
-    const PcFileBytes file = readPcFile(path);
-    exchange::PluginConversion converted;
-    converted.error = exchange::PluginConversionError::Damaged;
-    if (file.result == PcFileBytes::Read)
-        converted = exchange::convertForPlugin(plugins, file.bytes.data(), file.bytes.size(),
-                                               plugins.currentIndex());
+    const exchange::PluginConversion converted
+        = exchange::convertForPlugin(plugins, bytes.data(), bytes.size(), plugins.currentIndex());
     const std::vector<unsigned char> &image = converted.conversion.image;
     if (converted.error != exchange::PluginConversionError::None
         || view.loadPcImage(image.data(), image.size(), plugins.getPluginCode()) != -1) {
@@ -201,13 +205,11 @@ bool PcFiles::offerConversion(views::ViewOperations &view, const std::string &pa
     view.refresh();
     const std::string summary
         = formatText(TextId::ConvertedForModel, converted.conversion.kept, current->c_str());
-    if (m_services.reports) {
+    if (m_services.reports)
         m_services.reports->showReport(summary, converted.conversion.report);
-    } else {
-        platform::Message shown = warning(summary, TextId::CaptionInformation);
-        shown.icon = MessageIcon::Information;
-        m_services.messages.show(shown);
-    }
+    else
+        m_services.messages.show(
+            shownMessage(summary, TextId::CaptionInformation, MessageIcon::Information));
     return true;
 }
 

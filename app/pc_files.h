@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace host {
 class PluginHost;
@@ -114,9 +115,13 @@ private:
     bool mayReplace(views::ViewOperations &view);
     // Reads path into view behind the progress window; on success the view names the file.
     bool read(views::ViewOperations &view, const std::string &path);
-    // After the refusal of path as another model's file: the question, and on Yes the
-    // conversion. True when the view took the converted entries.
-    bool offerConversion(views::ViewOperations &view, const std::string &path);
+    // LoadPcFile, the bytes read left in file.
+    PcLoadResult load(views::ViewOperations &view, const std::string &path, bool show,
+                      PcFileBytes &file);
+    // After the refusal of path, whose bytes are given, as another model's file: the question,
+    // and on Yes the conversion. True when the view took the converted entries.
+    bool offerConversion(views::ViewOperations &view, const std::string &path,
+                         const std::vector<unsigned char> &bytes);
     PcSaveResult write(views::ViewOperations &view, const std::string &path);
 
     PcFileServices m_services;

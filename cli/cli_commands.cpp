@@ -68,19 +68,30 @@ bool modelKeepsKindOnCard(CliSession &session, int viewKind)
     return false;
 }
 
+// A core of viewKind holding the PC file at file when there is one, else empty, named after
+// file either way; null, with the editor's message printed, when the file is not taken.
+std::unique_ptr<views::ViewCore> openOrName(CliSession &session, int viewKind,
+                                            const std::string &file)
+{
+    std::unique_ptr<views::ViewCore> core = session.makeCore(viewKind);
+    // The view's PC file names need the folder, as the editor's file dialog gives it.
+    std::error_code error;
+    const std::string path = std::filesystem::absolute(file, error).lexically_normal().string();
+    if (std::filesystem::exists(path, error) && !session.openPcFile(*core, path))
+        return nullptr;
+    const auto [folder, name] = app::splitPcFilePath(path);
+    core->setPcFile(folder, name);
+    return core;
+}
+
 ExitStatus loadFromCard(CliSession &session, const CliRequest &request)
 {
     if (!modelKeepsKindOnCard(session, request.viewKind))
         return ExitFailure;
-    const std::unique_ptr<views::ViewCore> core = session.makeCore(request.viewKind);
-    // The view's PC file names need the folder, as the editor's file dialog gives it.
-    std::error_code error;
-    const std::string path
-        = std::filesystem::absolute(request.file, error).lexically_normal().string();
-    if (std::filesystem::exists(path, error) && !session.openPcFile(*core, path))
+    const std::unique_ptr<views::ViewCore> core
+        = openOrName(session, request.viewKind, request.file);
+    if (!core)
         return ExitFailure;
-    const auto [folder, name] = app::splitPcFilePath(path);
-    core->setPcFile(folder, name);
 
     // The count is told once the file holds what was counted.
     CliMessages &messages = session.messages();
@@ -219,14 +230,9 @@ ExitStatus importFile(CliSession &session, const CliRequest &request)
     if (!source)
         return ExitFailure;
 
-    const std::unique_ptr<views::ViewCore> core = session.makeCore(kind);
-    std::error_code error;
-    const std::string path
-        = std::filesystem::absolute(request.file, error).lexically_normal().string();
-    if (std::filesystem::exists(path, error) && !session.openPcFile(*core, path))
+    const std::unique_ptr<views::ViewCore> core = openOrName(session, kind, request.file);
+    if (!core)
         return ExitFailure;
-    const auto [folder, name] = app::splitPcFilePath(path);
-    core->setPcFile(folder, name);
 
     const exchange::ViewImport imported = exchange::importIntoView(
         *core, {reinterpret_cast<const char *>(source->bytes.data()), source->bytes.size()},

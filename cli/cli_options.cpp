@@ -65,19 +65,6 @@ std::string folded(const std::string &text)
     return result;
 }
 
-// The option taking a value that argument is: "-o", "--model" or "--to-model", the last two
-// also joined to their value by '='; null for another argument.
-const char *valueOptionOf(const std::string &argument)
-{
-    if (argument == OutputOption)
-        return OutputOption;
-    for (const char *name : {ModelOption, TargetModelOption}) {
-        if (argument == name || argument.starts_with(std::string(name) + "="))
-            return name;
-    }
-    return nullptr;
-}
-
 // The options of the command line apart from its words.
 struct Options
 {
@@ -88,6 +75,31 @@ struct Options
     bool help = false;
     std::vector<std::string> words;
 };
+
+// An option that takes a value: the next argument, or with joins also "NAME=VALUE".
+struct ValueOption
+{
+    const char *name;
+    bool joins;
+    std::optional<std::string> Options::*slot;
+};
+
+constexpr ValueOption ValueOptions[] = {
+    {ModelOption, true, &Options::model},
+    {TargetModelOption, true, &Options::targetModel},
+    {OutputOption, false, &Options::output},
+};
+
+// The option taking a value that argument names, or null.
+const ValueOption *valueOptionOf(const std::string &argument)
+{
+    for (const ValueOption &option : ValueOptions) {
+        if (argument == option.name
+            || (option.joins && argument.starts_with(std::string(option.name) + "=")))
+            return &option;
+    }
+    return nullptr;
+}
 
 // The options and words of arguments; the message of the first wrong option, else empty.
 std::string readOptions(const std::vector<std::string> &arguments, Options &options)
@@ -107,11 +119,10 @@ std::string readOptions(const std::vector<std::string> &arguments, Options &opti
             if (options.answerYes)
                 return problem(TextId::CliOptionRepeated, argument);
             options.answerYes = true;
-        } else if (const char *name = valueOptionOf(argument)) {
+        } else if (const ValueOption *option = valueOptionOf(argument)) {
+            const char *name = option->name;
             const bool joined = argument.size() > std::strlen(name);
-            std::optional<std::string> &slot = name == ModelOption         ? options.model
-                                               : name == TargetModelOption ? options.targetModel
-                                                                           : options.output;
+            std::optional<std::string> &slot = options.*option->slot;
             if (slot)
                 return problem(TextId::CliOptionRepeated, name);
             if (!joined && i + 1 >= arguments.size())

@@ -43,7 +43,6 @@ public:
     // the source named the value.
     int32_t mapOption(int list, int32_t value, const char *nameSjis);
 
-    const ModelTables &from() const { return m_from; }
     const ModelTables &to() const { return m_to; }
 
 private:

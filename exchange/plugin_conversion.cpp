@@ -20,17 +20,16 @@ PluginConversion convertForPlugin(host::PluginHost &plugins, const unsigned char
     const int sourceIndex = header.pluginCode == 0 ? plugins.currentIndex()
                                                    : plugins.indexOfPluginCode(header.pluginCode);
     const std::optional<ModelTables> target = readModelTables(plugins, targetIndex);
-    const std::optional<ModelTables> source
-        = sourceIndex >= 0 ? readModelTables(plugins, sourceIndex) : std::nullopt;
     if (target)
         result.targetModel = target->name;
-    if (!source || !target) {
-        result.error = PluginConversionError::UnknownModel;
+    if (target && sourceIndex == targetIndex) {
+        result.error = PluginConversionError::SameModel;
         return result;
     }
-    result.sourceModel = source->name;
-    if (sourceIndex == targetIndex) {
-        result.error = PluginConversionError::SameModel;
+    const std::optional<ModelTables> source
+        = sourceIndex >= 0 ? readModelTables(plugins, sourceIndex) : std::nullopt;
+    if (!source || !target) {
+        result.error = PluginConversionError::UnknownModel;
         return result;
     }
     result.conversion = convertPcImage(image, size, *source, *target);

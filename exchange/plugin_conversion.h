@@ -24,7 +24,6 @@ enum class PluginConversionError {
 struct PluginConversion
 {
     PluginConversionError error = PluginConversionError::None;
-    std::string sourceModel; // Shift_JIS; empty for UnknownModel and Damaged
     std::string targetModel; // Shift_JIS
     ModelConversion conversion;
 };
